@@ -1,0 +1,39 @@
+#pragma once
+// Message boxes and modal windows, behind one seam that tests replace with a scripted double.
+
+#include <QString>
+
+class QWidget;
+
+namespace platform {
+
+// Message box styles and answers by their classic numbers (buttons + icon + default button).
+enum MsgBoxStyle : int {
+  vbOKOnly = 0,
+  vbOKCancel = 1,
+  vbYesNoCancel = 3,
+  vbYesNo = 4,
+  vbCritical = 16,
+  vbQuestion = 32,
+  vbExclamation = 48,
+  vbInformation = 64,
+  vbDefaultButton2 = 256,
+};
+enum MsgBoxResult : int { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  virtual int MsgBox(const QString& text, int style, const QString& title) = 0;
+  // Shows the form modal and returns once it is hidden or closed.
+  virtual void ShowModal(QWidget* form) = 0;
+};
+
+// The dialogs in force; nullptr restores the Qt ones.
+void SetDialogs(Dialogs* dialogs);
+
+// A box without a title of its own carries the application's title.
+int MsgBox(const QString& text, int style = vbOKOnly, const QString& title = QString());
+void ShowModal(QWidget* form);
+
+}  // namespace platform

@@ -1,0 +1,53 @@
+#pragma once
+// State shared between the windows, the wait that keeps them responsive, and drawing a picture
+// file into a picture box.
+
+#include <QDateTime>
+#include <QString>
+#include <array>
+#include <functional>
+
+class PictureBox;
+
+// A text array with fixed bounds 0..Upper: an index outside them is never stored and reads empty.
+template <int Upper>
+class BoundedTextArray {
+ public:
+  static constexpr int kUpper = Upper;
+  bool Set(int index, const QString& text) {
+    if (index < 0 || index > Upper) return false;
+    items_[index] = text;
+    return true;
+  }
+  QString operator[](int index) const { return index < 0 || index > Upper ? QString() : items_[index]; }
+  void Clear() { items_.fill(QString()); }
+
+ private:
+  std::array<QString, Upper + 1> items_{};
+};
+
+namespace Module1 {
+
+extern BoundedTextArray<255> ObbFileNames;
+extern BoundedTextArray<255> ObbFilePaths;
+extern int ObbCount;
+extern bool ObbConfirmed;
+extern bool AppsWindowClosed;
+extern int PermCount;
+extern BoundedTextArray<99> PermGranted;
+extern BoundedTextArray<99> PermNames;
+extern bool OutputSilenced;
+
+// Back to the values at program start (tests).
+void ResetSharedState();
+
+}  // namespace Module1
+
+// Waits the given seconds while processing pending events, correct across midnight.
+void WaitSeconds(float Seconds);
+// The clock that WaitSeconds reads; tests set their own (empty function: the system clock).
+void SetWaitClock(std::function<QDateTime()> clock);
+
+// Draws the image file into the box at its natural size from the top-left corner. False when
+// nothing was drawn; before the image has loaded the box is left untouched.
+bool DrawPictureFile(const QString& FileName, PictureBox* Pic);

@@ -1,0 +1,36 @@
+#include "runner/tools.h"
+
+#include <QCoreApplication>
+
+namespace tools {
+namespace {
+
+QString& FolderOverride() {
+  static QString folder;
+  return folder;
+}
+
+QString Quoted(const QString& path) { return QChar('"') + path + QChar('"'); }
+
+QString InFolder(const QString& name) {
+  QString folder = ProgramFolder();
+  return folder.endsWith('/') ? folder + name : folder + '/' + name;
+}
+
+}  // namespace
+
+QString ProgramFolder() {
+  if (!FolderOverride().isEmpty()) return FolderOverride();
+  return QCoreApplication::applicationDirPath();
+}
+
+void SetProgramFolder(const QString& folder) { FolderOverride() = folder; }
+
+QString AdbPath() { return InFolder(QStringLiteral("adb")); }
+QString AaptPath() { return InFolder(QStringLiteral("aapt")); }
+QString AaptArmPiePath() { return InFolder(QStringLiteral("aapt-arm-pie")); }
+
+QString AdbCommand(const QString& arguments) { return Quoted(AdbPath()) + arguments; }
+QString AaptCommand(const QString& arguments) { return Quoted(AaptPath()) + arguments; }
+
+}  // namespace tools

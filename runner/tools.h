@@ -1,0 +1,18 @@
+#pragma once
+#include <QString>
+
+// The Android tools lie in the program's own folder; every command line that runs one is built
+// here: the quoted tool path, then an argument string that opens with a blank.
+namespace tools {
+
+QString ProgramFolder();                       // the running executable's folder unless set
+void SetProgramFolder(const QString& folder);  // empty text: back to the executable's folder
+
+QString AdbPath();
+QString AaptPath();
+QString AaptArmPiePath();
+
+QString AdbCommand(const QString& arguments);   // AdbCommand(" devices")
+QString AaptCommand(const QString& arguments);  // AaptCommand(" d badging \"...\"")
+
+}  // namespace tools

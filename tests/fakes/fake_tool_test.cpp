@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <QDir>
+#include <QFile>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "support/fake_program_folder.h"
+
+namespace {
+
+struct Result {
+  std::string output;  // stdout and stderr on one pipe
+  int exitCode = -1;
+};
+
+std::string shellQuote(const std::string& text) {
+  std::string out = "'";
+  for (char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return out + "'";
+}
+
+Result run(const FakeProgramFolder& folder, const std::string& tool, const std::vector<std::string>& args,
+           const char* redirect = " 2>&1") {
+  std::string command = shellQuote(folder.path().toStdString() + "/" + tool);
+  for (const auto& arg : args) command += " " + shellQuote(arg);
+  Result result;
+  FILE* pipe = ::popen((command + redirect).c_str(), "r");
+  if (!pipe) return result;
+  char buffer[4096];
+  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) result.output.append(buffer, n);
+  int status = ::pclose(pipe);
+  result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
+
+TEST(FakeTool, LogsOneLineQuotingEmptyBlankTabAndQuoteArguments) {
+  FakeProgramFolder folder;
+  const std::vector<std::pair<std::vector<std::string>, QString>> cases = {
+      {{"shell", "ls", "-Ral", "/sdcard/Android/obb/com.x"}, "adb shell ls -Ral /sdcard/Android/obb/com.x"},
+      {{"push", "/tmp/my dir/a.obb", "/sdcard/a b.obb"}, "adb push \"/tmp/my dir/a.obb\" \"/sdcard/a b.obb\""},
+      {{"", "a\"b\\c", "x\ty"}, "adb \"\" \"a\\\"b\\\\c\" \"x\ty\""},
+      {{"a\\b"}, "adb a\\b"},
+      {{"push", "/tmp/中文 名.apk"}, "adb push \"/tmp/中文 名.apk\""},
+      {{}, "adb"},
+  };
+  for (const auto& [args, expected] : cases) {
+    folder.clearCalls();
+    EXPECT_EQ(run(folder, "adb", args).exitCode, 0);
+    EXPECT_EQ(folder.calls(), QStringList{expected});
+  }
+  run(folder, "aapt", {"d", "badging", "x.apk"});
+  EXPECT_EQ(folder.calls().last(), "aapt d badging x.apk");
+}
+
+TEST(FakeTool, FirstUnusedMatchingRuleWinsAndTimesCountsAcrossCalls) {
+  FakeProgramFolder folder;
+  folder.setScenario("adb", "# flaky first, then steady\n"
+                            "when~ ^get-state\ntimes 2\nout first\n"
+                            "when get-state\nout steady\n"
+                            "when get-state \"extra \"\nout quoted\n"
+                            "when *\nout any\n");
+  EXPECT_EQ(run(folder, "adb", {"get-state"}).output, "first");
+  EXPECT_EQ(run(folder, "adb", {"get-state"}).output, "first");
+  EXPECT_EQ(run(folder, "adb", {"get-state"}).output, "steady");
+  EXPECT_EQ(run(folder, "adb", {"get-state", "extra "}).output, "quoted");
+  EXPECT_EQ(run(folder, "adb", {"get-state", "extra"}).output, "any");
+  EXPECT_EQ(run(folder, "adb", {"devices"}).output, "any");
+  EXPECT_EQ(run(folder, "aapt", {"devices"}).output, "") << "each tool reads its own scenario";
+}
+
+TEST(FakeTool, WritesOutAndErrInOrderWithEscapesAndExitCode) {
+  FakeProgramFolder folder;
+  QFile data(folder.path() + "/listing.txt");
+  ASSERT_TRUE(data.open(QIODevice::WriteOnly));
+  data.write("from file\n");
+  data.close();
+  folder.setScenario("adb", "when install \"/tmp/a b.apk\"\n"
+                            "out one\\r\\n\n"
+                            "err two\\x41\\e\\t|\\q\n"
+                            "sleep 20\n"
+                            "out three \n"
+                            "outfile listing.txt\n"
+                            "exit 7\n");
+  const Result result = run(folder, "adb", {"install", "/tmp/a b.apk"});
+  EXPECT_EQ(result.output, "one\r\ntwoA\t|\\qthree from file\n");
+  EXPECT_EQ(result.exitCode, 7);
+  EXPECT_EQ(run(folder, "adb", {"install", "/tmp/a b.apk"}, " 2>/dev/null").output, "one\r\nthree from file\n");
+}
+
+TEST(FakeTool, WithoutRuleOrDevicePrintsNothingAndSucceeds) {
+  FakeProgramFolder folder;
+  folder.setScenario("adb", "when devices\nexit 1\n");
+  const Result result = run(folder, "adb", {"shell", "echo", "$EXTERNAL_STORAGE"});
+  EXPECT_EQ(result.output, "");
+  EXPECT_EQ(result.exitCode, 0);
+}
+
+TEST(FakeTool, DeviceModePushListAndRemoveRoundTrip) {
+  FakeProgramFolder folder;
+  folder.putOnDevice("Android/obb/com.x/old.obb", "12345");
+  EXPECT_EQ(run(folder, "adb", {"shell", "echo", "$EXTERNAL_STORAGE"}).output, "/sdcard\r\n");
+
+  const QString local = folder.path() + "/my file.obb";
+  QFile file(local);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(QByteArray(1000, 'o'));
+  file.close();
+  Result push = run(folder, "adb", {"push", local.toStdString(), "/sdcard/Android/obb/com.x/sub/new b.obb"});
+  EXPECT_EQ(push.output, local.toStdString() + ": 1 file pushed, 0 skipped. 12.3 MB/s (1000 bytes in 0.001s)\n");
+  EXPECT_TRUE(folder.onDevice("Android/obb/com.x/sub/new b.obb"));
+
+  const Result ls = run(folder, "adb", {"shell", "ls", "-Ral", "/sdcard/Android/obb/com.x"});
+  EXPECT_EQ(ls.exitCode, 0);
+  EXPECT_EQ(ls.output.rfind("/sdcard/Android/obb/com.x:\ntotal ", 0), 0u) << ls.output;
+  EXPECT_NE(ls.output.find("-rw-rw---- 1 u0_a123 ext_data_rw 5 2026-01-01 00:00 old.obb\n"), std::string::npos);
+  EXPECT_NE(ls.output.find("\n\n/sdcard/Android/obb/com.x/sub:\ntotal "), std::string::npos);
+  EXPECT_NE(ls.output.find(" 1000 2026-01-01 00:00 new b.obb\n"), std::string::npos);
+
+  EXPECT_EQ(run(folder, "adb", {"shell", "rm", "-r", "/sdcard/Android/obb/com.x"}).exitCode, 0);
+  EXPECT_FALSE(folder.onDevice("Android/obb/com.x"));
+  const Result gone = run(folder, "adb", {"shell", "ls", "-Ral", "/sdcard/Android/obb/com.x"});
+  EXPECT_EQ(gone.output, "ls: /sdcard/Android/obb/com.x: No such file or directory\n");
+  EXPECT_EQ(gone.exitCode, 1);
+  const Result rmAgain = run(folder, "adb", {"shell", "rm", "-r", "/sdcard/Android/obb/com.x"});
+  EXPECT_EQ(rmAgain.output, "rm: /sdcard/Android/obb/com.x: No such file or directory\n");
+  EXPECT_EQ(rmAgain.exitCode, 1);
+}
+
+TEST(FakeTool, DeviceModeRefusesMissingLocalFileAndPathsOutsideTheCard) {
+  FakeProgramFolder folder;
+  folder.deviceRoot();
+  const Result push = run(folder, "adb", {"push", "/nonexistent/a.obb", "/sdcard/a.obb"});
+  EXPECT_EQ(push.output, "adb: error: cannot stat '/nonexistent/a.obb': No such file or directory\n");
+  EXPECT_EQ(push.exitCode, 1);
+  QFile keep(folder.path() + "/keep.txt");
+  ASSERT_TRUE(keep.open(QIODevice::WriteOnly));
+  keep.close();
+  EXPECT_EQ(run(folder, "adb", {"shell", "rm", "-r", "/sdcard/../../keep.txt"}).exitCode, 1);
+  EXPECT_TRUE(QFile::exists(folder.path() + "/keep.txt"));
+}
+
+}  // namespace

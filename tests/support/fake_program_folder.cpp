@@ -1,0 +1,65 @@
+#include "support/fake_program_folder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <stdexcept>
+
+#include "runner/tools.h"
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& content) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size())
+    throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+}  // namespace
+
+FakeProgramFolder::FakeProgramFolder(bool withAdb, bool withAapt) : previousFolder_(tools::ProgramFolder()) {
+  if (!dir_.isValid()) throw std::runtime_error("cannot create a temporary program folder");
+  for (const QString tool : {QStringLiteral("adb"), QStringLiteral("aapt")}) {
+    if ((tool == "adb" && !withAdb) || (tool == "aapt" && !withAapt)) continue;
+    if (!QFile::link(QStringLiteral(FAKES_DIR "/") + tool, dir_.filePath(tool)))
+      throw std::runtime_error("cannot link the fake " + tool.toStdString());
+  }
+  tools::SetProgramFolder(path());
+}
+
+FakeProgramFolder::~FakeProgramFolder() { tools::SetProgramFolder(previousFolder_); }
+
+QString FakeProgramFolder::path() const { return dir_.path(); }
+
+void FakeProgramFolder::setScenario(const QString& tool, const QString& text) {
+  writeFile(dir_.filePath(tool + ".scenario"), text.toUtf8());
+}
+
+QStringList FakeProgramFolder::calls() const {
+  QFile file(dir_.filePath("fake_calls.log"));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+  if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+  return lines;
+}
+
+void FakeProgramFolder::clearCalls() { QFile::remove(dir_.filePath("fake_calls.log")); }
+
+QString FakeProgramFolder::deviceRoot() {
+  const QString root = dir_.filePath("device/sdcard");
+  if (!QDir().mkpath(root)) throw std::runtime_error("cannot create the device folder");
+  return root;
+}
+
+QString FakeProgramFolder::devicePath(const QString& relPath) const {
+  return dir_.filePath("device/sdcard/" + relPath);
+}
+
+void FakeProgramFolder::putOnDevice(const QString& relPath, const QByteArray& content) {
+  deviceRoot();
+  const QString target = devicePath(relPath);
+  if (!QDir().mkpath(QFileInfo(target).path())) throw std::runtime_error("cannot create " + target.toStdString());
+  writeFile(target, content);
+}
+
+bool FakeProgramFolder::onDevice(const QString& relPath) const { return QFileInfo::exists(devicePath(relPath)); }

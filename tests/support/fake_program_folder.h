@@ -1,0 +1,28 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A temporary program folder holding links to the fake adb and aapt; points the tools' folder at it.
+class FakeProgramFolder {
+ public:
+  explicit FakeProgramFolder(bool withAdb = true, bool withAapt = true);
+  ~FakeProgramFolder();
+  FakeProgramFolder(const FakeProgramFolder&) = delete;
+  FakeProgramFolder& operator=(const FakeProgramFolder&) = delete;
+
+  QString path() const;
+  void setScenario(const QString& tool, const QString& text);  // writes <tool>.scenario
+  QStringList calls() const;                                   // lines of fake_calls.log
+  void clearCalls();
+  QString deviceRoot();  // creates <folder>/device/sdcard (turns device mode on) and returns it
+  void putOnDevice(const QString& relPath, const QByteArray& content = "x");
+  bool onDevice(const QString& relPath) const;
+
+ private:
+  QString devicePath(const QString& relPath) const;
+
+  QTemporaryDir dir_;
+  QString previousFolder_;
+};

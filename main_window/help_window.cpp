@@ -1,0 +1,3 @@
+#include "main_window/help_window.h"
+
+Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) { setWindowTitle(QStringLiteral("Form2")); }

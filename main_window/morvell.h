@@ -1,0 +1,162 @@
+#pragma once
+// The main window: start-up, APK analysis, device poll, install, uninstall, console and tools.
+// Its handlers are spread over files by role (startup.cpp, apk_analysis.cpp, device_poll.cpp,
+// install.cpp, uninstall.cpp, console_and_tools.cpp, log.cpp); this header is their contract.
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "runner/dos_outputs.h"
+#include "runner/module1.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+class LogBox;
+class PictureBox;
+class Form1;
+class Form2;
+class Form3;
+class Form7;
+class Form9;
+
+class morvell : public QWidget {
+  Q_OBJECT
+ public:
+  explicit morvell(QWidget* parent = nullptr);
+  ~morvell() override;
+
+  // Loads the window on its first showing (Form_Load with the program's command line), then shows it.
+  void Show();
+  void SetCommandLine(const QString& commandLine) { commandLine_ = commandLine; }
+  void SetSplash(QWidget* splash) { splash_ = splash; }
+
+  // How QuitApp ends the program; tests set a handler that records the call instead.
+  static void SetQuitHandler(std::function<void()> handler);
+
+  // ---- Start-up, settings and file-manager integration
+  void Form_Load();
+  void Check1_Click();
+  void Check2_Click();
+  void QuitApp();
+
+  // ---- APK analysis
+  void RunBadging();         // badging into BadgingInfo and ManifestPermCount
+  void ShowApkIcon();        // the icon step: rename to zip, copy the icon out, rename back, draw
+  void FillApkLabels();      // Label1..Label4 captions and tooltips
+  void FindObbFiles();
+
+  // ---- Device poll, disk space and installed version
+  void ShowDiskSpace();
+  bool IsDeviceConnected();
+  bool CheckInstalledVersion();
+  void StartupVersionCheck();  // the start-up variant of the comparison (step B5)
+  void Timer3_Timer();
+
+  // ---- Install and uninstall
+  void Command1_Click();
+  void Command2_Click();
+  void Command4_Click();
+  void Command5_Click();
+
+  // ---- Console, headset tools, logo, help and exit
+  void Command6_Click();
+  void Command7_Click();
+  void Text1_KeyDown(int KeyCode);
+  void Command8_Click();
+  void Command11_Click();
+  void Command12_Click();
+  void Command13_Click(int Index);
+  void Timer2_Timer();
+  void Picture2_MouseMove(int Index, int Button, int Shift, float X, float Y);
+  void Form_QueryUnload();
+
+  // ---- Log
+  void objDOS_ReceiveOutputs(QString& CommandOutputs);
+  void txtOutputs_Change();
+  void Timer1_Timer();
+  void LogLine(const QString& text);  // a status line: CR LF, the text, CR LF, caret to the end
+
+  // The window's size in twips (15 to the pixel), as the handlers compare and set it.
+  int WidthTwips() const;
+  int HeightTwips() const;
+  void SetWidthTwips(int twips);
+  void SetHeightTwips(int twips);
+
+  // The small windows, loaded on first use (Form3 is unloaded by its close box).
+  Form1* Form1Instance();
+  Form2* Form2Instance();
+  Form3* Form3Instance();
+  bool Form3Loaded() const { return !form3_.isNull(); }
+  Form7* Form7Instance();
+
+  // ---- Controls (objectName = member name)
+  std::array<QGroupBox*, 11> Frame{};  // Frame[1]..Frame[6] info frames, Frame[7]..Frame[10] storage frames
+  std::array<QLabel*, 11> Label{};     // Label[1]..Label[10]
+  QGroupBox *&Frame1 = Frame[1], *&Frame2 = Frame[2], *&Frame3 = Frame[3], *&Frame4 = Frame[4], *&Frame5 = Frame[5],
+            *&Frame6 = Frame[6];
+  QLabel *&Label1 = Label[1], *&Label2 = Label[2], *&Label3 = Label[3], *&Label4 = Label[4], *&Label5 = Label[5],
+         *&Label6 = Label[6], *&Label7 = Label[7], *&Label8 = Label[8], *&Label9 = Label[9], *&Label10 = Label[10];
+  QCheckBox* Check1 = nullptr;
+  QCheckBox* Check2 = nullptr;
+  std::array<QPushButton*, 13> Command{};  // Command[1]..Command[12]
+  QPushButton *&Command1 = Command[1], *&Command2 = Command[2], *&Command3 = Command[3], *&Command4 = Command[4],
+              *&Command5 = Command[5], *&Command6 = Command[6], *&Command7 = Command[7], *&Command8 = Command[8],
+              *&Command9 = Command[9], *&Command10 = Command[10], *&Command11 = Command[11],
+              *&Command12 = Command[12];
+  std::array<QPushButton*, 23> Command13{};  // the headset-setting buttons
+  std::array<QGroupBox*, 7> ToolFrames{};    // the frames that hold them on the device-tools panel
+  QLineEdit* Text1 = nullptr;
+  LogBox* txtOutputs = nullptr;
+  PictureBox* Picture1 = nullptr;
+  std::array<PictureBox*, 23> Picture2{};
+  QTimer* Timer1 = nullptr;
+  QTimer* Timer2 = nullptr;
+  QTimer* Timer3 = nullptr;
+
+  // ---- Window state
+  bool Busy = false;
+  QString Quote;
+  qint16 StartedWithoutApk = 0;
+  QString ApkPath;
+  QString ApkFileName;
+  BoundedTextArray<50> BadgingInfo;
+  qint16 ManifestPermCount = 0;
+  QString LastOutput;
+  QString IconPath;
+  QString ZipPath;
+  bool ZipRenamePending = false;
+  QString SavedLabel6BackColor;
+  QString SavedLabel6ForeColor;
+  qint16 LogoFrame = 0;
+  bool PackageInstalled = false;
+  std::unique_ptr<DOSOutputs> objDOS;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateControls();  // layout.cpp
+
+  QString commandLine_;
+  bool loaded_ = false;
+  QPointer<QWidget> splash_;  // the splash window (Form9)
+  std::unique_ptr<Form1> form1_;
+  std::unique_ptr<Form2> form2_;
+  QPointer<QWidget> form3_;  // Form3, gone once its close box unloaded it
+  std::unique_ptr<Form7> form7_;
+  bool logoLinkOpened_ = false;  // the logo opens its page once per press of the left button
+};
+
+// Pure helpers of the main window (no window needed).
+QString GetFileName(const QString& path);
+QString GetFolderPath(const QString& path);
+bool FolderExists(const QString& sFolder);
+QString DigitsOnly(const QString& text);

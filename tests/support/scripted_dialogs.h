@@ -1,0 +1,50 @@
+#pragma once
+// A stand-in for message boxes and modal windows: records every box, answers from a queue, and
+// lets the test act on a modal form while it is "open".
+
+#include <QList>
+#include <QString>
+#include <deque>
+#include <functional>
+
+#include "platform/dialogs.h"
+
+struct RecordedBox {
+  QString text;
+  int style = 0;
+  QString title;
+};
+
+class ScriptedDialogs : public platform::Dialogs {
+ public:
+  ScriptedDialogs();   // installs itself
+  ~ScriptedDialogs() override;  // restores the real dialogs
+
+  // Answers for the next boxes, in order; an empty queue answers OK (or Yes for Yes/No boxes).
+  void QueueAnswer(int answer) { answers_.push_back(answer); }
+  // Runs for each modal form shown; the form is hidden afterwards if the action left it visible.
+  void OnModal(std::function<void(QWidget*)> action) { modalAction_ = std::move(action); }
+
+  const QList<RecordedBox>& Boxes() const { return boxes_; }
+  const QList<QWidget*>& ModalForms() const { return modalForms_; }
+
+  int MsgBox(const QString& text, int style, const QString& title) override;
+  void ShowModal(QWidget* form) override;
+
+ private:
+  QList<RecordedBox> boxes_;
+  QList<QWidget*> modalForms_;
+  std::deque<int> answers_;
+  std::function<void(QWidget*)> modalAction_;
+};
+
+// Counts beeps while it lives.
+class BeepCounter {
+ public:
+  BeepCounter();
+  ~BeepCounter();
+  int count() const { return *count_; }
+
+ private:
+  std::shared_ptr<int> count_;
+};

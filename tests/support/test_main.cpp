@@ -1,0 +1,17 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+
+int main(int argc, char** argv) {
+  // Test discovery runs this binary without the test environment.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Settings and desktop entries go to a folder of this run, never to the user's own.
+  QTemporaryDir home;
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path() + "/config");
+  qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

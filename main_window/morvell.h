@@ -76,6 +76,7 @@ class morvell : public QWidget {
   void Command13_Click(int Index);
   void Timer2_Timer();
   void Picture2_MouseMove(int Index, int Button, int Shift, float X, float Y);
+  void Picture2_MouseUp(int Index, int Button, int Shift, float X, float Y);  // console and tools: the release ends a press on the logo
   void Form_QueryUnload();
 
   // ---- Log

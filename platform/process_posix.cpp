@@ -124,6 +124,8 @@ StartResult StartProcess(const std::string& commandLine, const std::string& prog
     result.error = ENOENT;
     return result;
   }
+  // The child sees the path it was started from, as a program started by its full path does.
+  args[0] = program;
   std::vector<char*> argv;
   for (auto& a : args) argv.push_back(a.data());
   argv.push_back(nullptr);

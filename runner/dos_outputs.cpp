@@ -41,10 +41,12 @@ QString DOSOutputs::ExecuteCommand(const QString& CommandLine) {
   mOutputs.clear();
   Utf8ChunkDecoder decoder;
   char buffer[kReadSize];
+  QString chunk;
   while (true) {
     long n = platform::ReadOutput(started.process.outputFd, buffer, kReadSize);
     if (n <= 0) break;
-    Raise(decoder.Decode(buffer, n));
+    decoder.DecodeInto(buffer, n, chunk);
+    Raise(chunk);
   }
   // A sequence cut off by the end of the output still reaches the owner, before the one
   // empty chunk that marks the end.

@@ -14,8 +14,7 @@ int SequenceLength(unsigned char c) {
 
 // Where the complete part of the bytes ends: before a trailing lead byte whose sequence is
 // still missing bytes.
-qsizetype CompleteLength(const QByteArray& bytes) {
-  qsizetype size = bytes.size();
+qsizetype CompleteLength(const char* bytes, qsizetype size) {
   for (qsizetype back = 1; back <= 3 && back <= size; ++back) {
     int length = SequenceLength(static_cast<unsigned char>(bytes[size - back]));
     if (length == 0) continue;
@@ -27,11 +26,28 @@ qsizetype CompleteLength(const QByteArray& bytes) {
 }  // namespace
 
 QString Utf8ChunkDecoder::Decode(const char* data, long size) {
+  QString out;
+  DecodeInto(data, size, out);
+  return out;
+}
+
+void Utf8ChunkDecoder::Convert(const char* data, qsizetype size, QString& out) {
+  out.resize(size);  // UTF-8 never takes fewer bytes than UTF-16 takes code units
+  QChar* end = utf8_.appendToBuffer(out.data(), QByteArrayView(data, size));
+  out.truncate(end - out.constData());
+}
+
+void Utf8ChunkDecoder::DecodeInto(const char* data, long size, QString& out) {
+  if (pending_.isEmpty()) {
+    qsizetype complete = CompleteLength(data, size);
+    if (complete < size) pending_.append(data + complete, size - complete);
+    Convert(data, complete, out);
+    return;
+  }
   pending_.append(data, size);
-  qsizetype complete = CompleteLength(pending_);
-  QString text = QString::fromUtf8(pending_.constData(), complete);
+  qsizetype complete = CompleteLength(pending_.constData(), pending_.size());
+  Convert(pending_.constData(), complete, out);
   pending_.remove(0, complete);
-  return text;
 }
 
 QString Utf8ChunkDecoder::Finish() {

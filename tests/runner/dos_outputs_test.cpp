@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <dirent.h>
+#include <unistd.h>
+
+#include "runner/command_error_log.h"
+#include "runner/dos_outputs.h"
+#include "runner/module1.h"
+#include "runner/tools.h"
+#include "support/fake_program_folder.h"
+#include "support/scripted_dialogs.h"
+
+namespace {
+
+// A runner whose chunks are recorded, with the log sink and the dialogs captured.
+struct RunnerHarness {
+  RunnerHarness() {
+    runner.ReceiveOutputs = [this](QString& chunk) { chunks.append(chunk); };
+    SetCommandErrorSink([this](const QString& block) { log += block; });
+  }
+  ~RunnerHarness() { SetCommandErrorSink({}); }
+
+  DOSOutputs runner;
+  QStringList chunks;
+  QString log;
+  ScriptedDialogs dialogs;
+};
+
+int CountZombieChildren() {
+  int zombies = 0;
+  DIR* proc = opendir("/proc");
+  while (dirent* entry = readdir(proc)) {
+    QFile stat(QString("/proc/%1/stat").arg(entry->d_name));
+    if (!stat.open(QIODevice::ReadOnly)) continue;
+    QList<QByteArray> fields = stat.readAll().split(')').last().trimmed().split(' ');
+    if (fields.size() > 1 && fields[0] == "Z" && fields[1].toInt() == getpid()) ++zombies;
+  }
+  closedir(proc);
+  return zombies;
+}
+
+int CountOpenDescriptors() { return QDir("/proc/self/fd").entryList(QDir::NoDotAndDotDot | QDir::System).size(); }
+
+}  // namespace
+
+TEST(DOSOutputs, SilentCommandRaisesOneEmptyChunk) {
+  FakeProgramFolder folder;
+  RunnerHarness h;
+  EXPECT_EQ(h.runner.ExecuteCommand(tools::AdbCommand(" kill-server")), "");
+  EXPECT_EQ(h.chunks, QStringList{""});
+  EXPECT_EQ(folder.calls(), QStringList{"adb kill-server"});
+}
+
+TEST(DOSOutputs, ChunksAreAtMost256BytesAndJoinToTheResult) {
+  FakeProgramFolder folder;
+  QByteArray big;
+  for (int i = 0; i < 3000; ++i) big += char('a' + i % 26);
+  QFile file(folder.path() + "/big.txt");
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(big);
+  file.close();
+  folder.setScenario("adb", "when shell cat big\noutfile big.txt\nsleep 20\nout tail\\r\\n\n");
+  RunnerHarness h;
+  QString result = h.runner.ExecuteCommand(tools::AdbCommand(" shell cat big"));
+  EXPECT_EQ(result, QString::fromLatin1(big) + "tail\r\n");
+  EXPECT_EQ(h.chunks.join(""), result);
+  EXPECT_EQ(h.runner.Outputs(), result);
+  EXPECT_GE(h.chunks.size(), 13);
+  EXPECT_EQ(h.chunks.last(), "");
+  EXPECT_EQ(h.chunks.count(""), 1);
+  for (const QString& chunk : h.chunks) EXPECT_LE(chunk.toUtf8().size(), 256);
+}
+
+TEST(DOSOutputs, StandardErrorArrivesInTheOrderWritten) {
+  FakeProgramFolder folder;
+  folder.setScenario("adb", "when *\nout one\\n\nsleep 10\nerr two\\n\nsleep 10\nout three\\n\nexit 1\n");
+  RunnerHarness h;
+  EXPECT_EQ(h.runner.ExecuteCommand(tools::AdbCommand(" devices")), "one\ntwo\nthree\n");
+}
+
+TEST(DOSOutputs, ArgumentReplacesTheStoredLineForLaterRuns) {
+  FakeProgramFolder folder;
+  RunnerHarness h;
+  h.runner.CommandLine(tools::AdbCommand(" devices"));
+  h.runner.ExecuteCommand();
+  h.runner.ExecuteCommand(tools::AdbCommand(" reboot"));
+  EXPECT_EQ(h.runner.CommandLine(), tools::AdbCommand(" reboot"));
+  h.runner.ExecuteCommand();
+  EXPECT_EQ(folder.calls(), (QStringList{"adb devices", "adb reboot", "adb reboot"}));
+}
+
+TEST(DOSOutputs, MissingToolIsLoggedAndReportedWithoutAnyEvent) {
+  for (bool silenced : {false, true}) {
+    FakeProgramFolder folder(false, true);
+    folder.setScenario("aapt", "when *\nout earlier\n");
+    RunnerHarness h;
+    h.runner.ExecuteCommand(tools::AaptCommand(" v"));
+    h.chunks.clear();
+    Module1::OutputSilenced = silenced;
+    QString line = tools::AdbCommand(" shell pm list packages");
+    EXPECT_EQ(h.runner.ExecuteCommand(line), "");
+    Module1::OutputSilenced = false;
+    EXPECT_TRUE(h.chunks.isEmpty());
+    EXPECT_EQ(h.runner.Outputs(), "earlier");
+    EXPECT_EQ(h.runner.CommandLine(), line);
+    EXPECT_EQ(h.log, "\r\nCommand Error: \r\n" + line + "\r\n\r\n");
+    ASSERT_EQ(h.dialogs.Boxes().size(), 1);
+    EXPECT_EQ(h.dialogs.Boxes()[0].text, " File or command not found\r\n" + line);
+    EXPECT_EQ(h.dialogs.Boxes()[0].style, 16);
+    EXPECT_EQ(h.dialogs.Boxes()[0].title, "Tarnwick");
+  }
+}
+
+TEST(DOSOutputs, EmptyCommandLineIsRefused) {
+  RunnerHarness h;
+  EXPECT_EQ(h.runner.ExecuteCommand(), "");
+  ASSERT_EQ(h.dialogs.Boxes().size(), 1);
+  EXPECT_EQ(h.dialogs.Boxes()[0].text, "Command Line empty");
+  EXPECT_EQ(h.dialogs.Boxes()[0].style, 16);
+  EXPECT_TRUE(h.chunks.isEmpty());
+  EXPECT_TRUE(h.log.isEmpty());
+}
+
+TEST(DOSOutputs, CharacterSplitBetweenReadsArrivesWhole) {
+  FakeProgramFolder folder;
+  QFile file(folder.path() + "/cjk.txt");
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(QByteArray(255, 'a') + QString("中文标签").toUtf8());
+  file.close();
+  folder.setScenario("adb", "when *\noutfile cjk.txt\n");
+  RunnerHarness h;
+  QString result = h.runner.ExecuteCommand(tools::AdbCommand(" shell cat"));
+  EXPECT_EQ(result, QString(255, 'a') + "中文标签");
+  for (const QString& chunk : h.chunks) EXPECT_FALSE(chunk.contains(QChar::ReplacementCharacter));
+}
+
+TEST(DOSOutputs, ArgumentsReachTheChildUntouchedByAnyShell) {
+  QTemporaryDir dir;
+  QString folder = dir.filePath("程序 目录");
+  ASSERT_TRUE(QDir().mkpath(folder));
+  ASSERT_TRUE(QFile::link(QString(FAKES_DIR) + "/adb", folder + "/adb"));
+  RunnerHarness h;
+  h.runner.ExecuteCommand("\"" + folder + "/adb\" shell echo $EXTERNAL_STORAGE | ls '*' \"游戏 数据.obb\"");
+  QFile log(folder + "/fake_calls.log");
+  ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+  EXPECT_EQ(QString::fromUtf8(log.readAll()), "adb shell echo $EXTERNAL_STORAGE | ls '*' \"游戏 数据.obb\"\n");
+}
+
+TEST(DOSOutputs, BareNameIsFoundInTheProgramFolderFirst) {
+  FakeProgramFolder folder;
+  RunnerHarness h;
+  h.runner.ExecuteCommand("adb shell pm list packages");
+  EXPECT_EQ(folder.calls(), QStringList{"adb shell pm list packages"});
+}
+
+TEST(DOSOutputs, LeavesNoZombieAndNoDescriptorBehind) {
+  FakeProgramFolder folder;
+  RunnerHarness h;
+  int descriptors = CountOpenDescriptors();
+  for (int i = 0; i < 100; ++i) h.runner.ExecuteCommand(tools::AdbCommand(" devices"));
+  EXPECT_EQ(CountZombieChildren(), 0);
+  EXPECT_EQ(CountOpenDescriptors(), descriptors);
+}
+
+TEST(DOSOutputs, ReadEndNeverReachesTheChild) {
+  RunnerHarness h;
+  // The child lists its open descriptors: only its stdout and stderr may be the runner's pipe.
+  QString out = h.runner.ExecuteCommand("sh -c \"readlink /proc/$$/fd/1; for f in /proc/$$/fd/*; do readlink $f; done\"");
+  QString runnerPipe = out.section('\n', 0, 0);
+  ASSERT_TRUE(runnerPipe.startsWith("pipe:")) << out.toStdString();
+  EXPECT_EQ(out.count(runnerPipe), 3) << out.toStdString();
+}

@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "runner/module1.h"
+#include "runner/picture_box.h"
+#include "runner/utf8_chunk_decoder.h"
+
+TEST(SharedState, ArraysNeverStoreOutsideTheirBounds) {
+  BoundedTextArray<255> obb;
+  EXPECT_TRUE(obb.Set(0, "zero"));
+  EXPECT_TRUE(obb.Set(255, "last"));
+  EXPECT_FALSE(obb.Set(256, "past"));
+  EXPECT_FALSE(obb.Set(-1, "before"));
+  EXPECT_EQ(obb[255], "last");
+  EXPECT_EQ(obb[256], "");
+  EXPECT_EQ(obb[-1], "");
+
+  BoundedTextArray<99> perms;
+  EXPECT_TRUE(perms.Set(99, "p"));
+  EXPECT_FALSE(perms.Set(100, "q"));
+  EXPECT_EQ(perms[100], "");
+}
+
+namespace {
+
+// A clock that moves on by a fixed step each time it is read.
+class SteppingClock {
+ public:
+  SteppingClock(QDateTime start, int stepMs) : now_(start), stepMs_(stepMs) {}
+  QDateTime operator()() {
+    QDateTime current = now_;
+    now_ = now_.addMSecs(stepMs_);
+    ++reads_;
+    return current;
+  }
+  QDateTime now_;
+  int stepMs_;
+  int reads_ = 0;
+};
+
+struct WaitClockGuard {
+  ~WaitClockGuard() { SetWaitClock({}); }
+};
+
+}  // namespace
+
+TEST(WaitSeconds, EndsAtTheRightMomentAcrossMidnight) {
+  WaitClockGuard guard;
+  auto clock = std::make_shared<SteppingClock>(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59, 900)), 10);
+  SetWaitClock([clock] { return (*clock)(); });
+  WaitSeconds(0.2f);
+  QDateTime last = clock->now_.addMSecs(-clock->stepMs_);
+  EXPECT_EQ(last.date(), QDate(2027, 1, 1));
+  EXPECT_GE(last.time(), QTime(0, 0, 0, 100));
+  EXPECT_LE(last.time(), QTime(0, 0, 0, 120));
+}
+
+TEST(WaitSeconds, ProcessesEventsWhileWaitingButNotForZeroOrLess) {
+  WaitClockGuard guard;
+  for (float seconds : {0.0f, -1.0f}) {
+    bool ran = false;
+    QTimer::singleShot(0, [&ran] { ran = true; });
+    WaitSeconds(seconds);
+    EXPECT_FALSE(ran) << seconds;
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(ran);
+  }
+  bool ran = false;
+  QTimer::singleShot(0, [&ran] { ran = true; });
+  WaitSeconds(0.05f);
+  EXPECT_TRUE(ran);
+}
+
+TEST(WaitSeconds, EndsWhenTheDateJumpsFurther) {
+  WaitClockGuard guard;
+  int reads = 0;
+  SetWaitClock([&reads] {
+    ++reads;
+    return reads == 1 ? QDateTime(QDate(2026, 12, 8), QTime(12, 0)) : QDateTime(QDate(2026, 12, 10), QTime(0, 0));
+  });
+  WaitSeconds(100000.0f);
+  EXPECT_EQ(reads, 2);
+}
+
+namespace {
+
+QString WritePng(const QTemporaryDir& dir, const QString& name, QSize size, QColor colour) {
+  QImage image(size, QImage::Format_ARGB32);
+  image.fill(colour);
+  image.setPixelColor(size.width() - 1, size.height() - 1, Qt::blue);
+  QString path = dir.filePath(name);
+  image.save(path);
+  return path;
+}
+
+}  // namespace
+
+TEST(DrawPictureFile, LeavesTheBoxAsItWasWhenNothingCanBeDrawn) {
+  QTemporaryDir dir;
+  PictureBox box;
+  QImage designed(4, 4, QImage::Format_ARGB32);
+  designed.fill(Qt::green);
+  box.SetPicture(designed);
+  QString notAnImage = dir.filePath("icon.png");
+  QFile file(notAnImage);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("<vector/>");
+  file.close();
+
+  for (const QString& name : {QString(), QString("   "), dir.filePath("missing.png"), dir.path(), notAnImage}) {
+    EXPECT_FALSE(DrawPictureFile(name, &box)) << name.toStdString();
+    EXPECT_EQ(box.Picture(), designed) << name.toStdString();
+    EXPECT_TRUE(box.HasBorder());
+  }
+  EXPECT_FALSE(DrawPictureFile(WritePng(dir, "ok.png", {8, 8}, Qt::red), nullptr));
+}
+
+TEST(DrawPictureFile, DrawsAtNaturalSizeFromTheTopLeftCorner) {
+  QTemporaryDir dir;
+  PictureBox box;
+  box.resize(48, 48);
+  box.setAttribute(Qt::WA_DontShowOnScreen);
+  box.show();
+
+  ASSERT_TRUE(DrawPictureFile(WritePng(dir, "large.png", {200, 120}, Qt::red), &box));
+  EXPECT_EQ(box.Picture().size(), QSize(200, 120));
+  EXPECT_FALSE(box.HasBorder());
+  QImage shown = box.grab().toImage();
+  EXPECT_EQ(shown.size(), QSize(48, 48));
+  EXPECT_EQ(shown.pixelColor(47, 47), QColor(Qt::red));  // cut off, not scaled down
+
+  ASSERT_TRUE(DrawPictureFile(WritePng(dir, "small.png", {16, 16}, Qt::red), &box));
+  shown = box.grab().toImage();
+  EXPECT_EQ(shown.pixelColor(0, 0), QColor(Qt::red));
+  EXPECT_EQ(shown.pixelColor(15, 15), QColor(Qt::blue));
+  EXPECT_NE(shown.pixelColor(30, 30), QColor(Qt::red));  // the box's own background beyond the icon
+}
+
+TEST(Utf8ChunkDecoder, NeverSplitsACharacterWhereverTheReadEnds) {
+  const QByteArray text = QString("a中文😀é").toUtf8();
+  for (int cut = 0; cut <= text.size(); ++cut) {
+    Utf8ChunkDecoder decoder;
+    QString joined = decoder.Decode(text.constData(), cut);
+    QString second = decoder.Decode(text.constData() + cut, text.size() - cut);
+    joined += second + decoder.Finish();
+    EXPECT_EQ(joined, QString("a中文😀é")) << cut;
+    EXPECT_FALSE(joined.contains(QChar::ReplacementCharacter)) << cut;
+  }
+}
+
+TEST(Utf8ChunkDecoder, ACharacterCutOffByTheEndBecomesAReplacement) {
+  Utf8ChunkDecoder decoder;
+  const QByteArray bytes = QString("x中").toUtf8().left(3);
+  EXPECT_EQ(decoder.Decode(bytes.constData(), bytes.size()), "x");
+  QString rest = decoder.Finish();
+  EXPECT_FALSE(rest.isEmpty());
+  EXPECT_EQ(rest.count(QChar::ReplacementCharacter), rest.size());
+  EXPECT_EQ(decoder.Finish(), "");
+}

@@ -1,14 +1,21 @@
 #include <QApplication>
 #include <QStringList>
-#include <QWidget>
+
+#include "main_window/morvell.h"
+#include "main_window/splash_window.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   // The whole command line after the program's name is the path of one APK file.
-  QString commandLine = QCoreApplication::arguments().mid(1).join(' ');
-  Q_UNUSED(commandLine);
-  QWidget window;
-  window.setWindowTitle(QStringLiteral("Tarnwick"));
-  window.show();
+  QString commandLine = QCoreApplication::arguments().mid(1).join(QLatin1Char(' '));
+
+  morvell window;
+  window.SetCommandLine(commandLine);
+  // The splash opens first: with an APK it stays in view while the analysis blocks the window.
+  Form9 splash;
+  window.SetSplash(&splash);
+  splash.show();
+  QCoreApplication::processEvents();
+  splash.Form_Load(commandLine, [&window] { window.Show(); });
   return app.exec();
 }

@@ -1,6 +1,12 @@
 #include "main_window/morvell.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
 
 #include "main_window/help_window.h"
 #include "main_window/log_box.h"
@@ -8,18 +14,102 @@
 #include "main_window/permissions_window.h"
 #include "main_window/splash_window.h"
 #include "main_window/tip_window.h"
+#include "runner/command_error_log.h"
 
-// Placeholder until the window is built.
-morvell::morvell(QWidget* parent) : QWidget(parent) { CreateControls(); }
-morvell::~morvell() = default;
-void morvell::Show() { show(); }
-void morvell::SetQuitHandler(std::function<void()>) {}
-void morvell::closeEvent(QCloseEvent* event) { event->accept(); }
-int morvell::WidthTwips() const { return width() * 15; }
-int morvell::HeightTwips() const { return height() * 15; }
-void morvell::SetWidthTwips(int twips) { resize(twips / 15, height()); }
-void morvell::SetHeightTwips(int twips) { resize(width(), twips / 15); }
-Form1* morvell::Form1Instance() { if (!form1_) form1_ = std::make_unique<Form1>(); return form1_.get(); }
-Form2* morvell::Form2Instance() { if (!form2_) form2_ = std::make_unique<Form2>(); return form2_.get(); }
-Form3* morvell::Form3Instance() { if (!form3_) form3_ = new Form3(this); return static_cast<Form3*>(form3_.data()); }
-Form7* morvell::Form7Instance() { if (!form7_) form7_ = std::make_unique<Form7>(); return form7_.get(); }
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+std::function<void()>& QuitHandler() {
+  static std::function<void()> handler;
+  return handler;
+}
+
+// The window whose log receives the runners' "Command Error: " blocks.
+morvell* commandErrorWindow = nullptr;
+
+}  // namespace
+
+morvell::morvell(QWidget* parent) : QWidget(parent) {
+  CreateControls();
+
+  connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+  connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+  connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+  connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+  connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
+  connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
+  connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
+  connect(Command11, &QPushButton::clicked, this, [this] { Command11_Click(); });
+  connect(Command12, &QPushButton::clicked, this, [this] { Command12_Click(); });
+  for (int i = 0; i < static_cast<int>(Command13.size()); ++i)
+    connect(Command13[i], &QPushButton::clicked, this, [this, i] { Command13_Click(i); });
+  // A check box's click handler also runs when its value is set by code, as start-up relies on.
+  connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
+  connect(Check2, &QCheckBox::toggled, this, [this] { Check2_Click(); });
+  connect(Text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyDown(13); });
+  connect(txtOutputs, &LogBox::Changed, this, [this] { txtOutputs_Change(); });
+  connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+  connect(Timer2, &QTimer::timeout, this, [this] { Timer2_Timer(); });
+  connect(Timer3, &QTimer::timeout, this, [this] { Timer3_Timer(); });
+
+  commandErrorWindow = this;
+  SetCommandErrorSink([this](const QString& block) {
+    txtOutputs->AppendText(block);
+    txtOutputs->SetSelStart(static_cast<int>(txtOutputs->Text().size()));
+  });
+}
+
+morvell::~morvell() {
+  if (commandErrorWindow == this) {
+    SetCommandErrorSink(nullptr);
+    commandErrorWindow = nullptr;
+  }
+}
+
+void morvell::Show() {
+  if (!loaded_) {
+    loaded_ = true;
+    Form_Load();
+  }
+  show();
+}
+
+void morvell::SetQuitHandler(std::function<void()> handler) { QuitHandler() = std::move(handler); }
+
+void morvell::QuitApp() {
+  if (QuitHandler()) {
+    QuitHandler()();
+    return;
+  }
+  // Ends here: no close or unload handler of any window may run after this.
+  std::fflush(nullptr);
+  std::_Exit(0);
+}
+
+void morvell::closeEvent(QCloseEvent* event) {
+  Form_QueryUnload();
+  event->accept();
+}
+
+int morvell::WidthTwips() const { return width() * kTwipsPerPixel; }
+int morvell::HeightTwips() const { return height() * kTwipsPerPixel; }
+void morvell::SetWidthTwips(int twips) { setFixedSize(twips / kTwipsPerPixel, height()); }
+void morvell::SetHeightTwips(int twips) { setFixedSize(width(), twips / kTwipsPerPixel); }
+
+Form1* morvell::Form1Instance() {
+  if (!form1_) form1_ = std::make_unique<Form1>();
+  return form1_.get();
+}
+Form2* morvell::Form2Instance() {
+  if (!form2_) form2_ = std::make_unique<Form2>();
+  return form2_.get();
+}
+Form3* morvell::Form3Instance() {
+  if (!form3_) form3_ = new Form3(this);
+  return static_cast<Form3*>(form3_.data());
+}
+Form7* morvell::Form7Instance() {
+  if (!form7_) form7_ = std::make_unique<Form7>();
+  return form7_.get();
+}

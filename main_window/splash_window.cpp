@@ -1,3 +1,46 @@
 #include "main_window/splash_window.h"
 
-Form9::Form9(QWidget* parent) : QWidget(parent, Qt::Window) { setWindowTitle(QStringLiteral("")); }
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+#include "runner/picture_box.h"
+
+namespace {
+constexpr int kTwipsPerPixel = 15;
+}
+
+Form9::Form9(QWidget* parent) : QWidget(parent, Qt::SplashScreen) {
+  setObjectName(QStringLiteral("Form9"));
+  setWindowTitle(QString());
+  setFixedSize(3825 / kTwipsPerPixel, 1620 / kTwipsPerPixel);
+
+  Picture1 = new PictureBox(this);
+  Picture1->setObjectName(QStringLiteral("Picture1"));
+  Picture1->SetBorder(false);
+  Picture1->SetPicture(QImage(QStringLiteral(":/splash.png")));
+  Picture1->setGeometry(rect());
+
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  Timer1->setInterval(1);
+  connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+}
+
+void Form9::Form_Load(const QString& commandLine, std::function<void()> showMainWindow) {
+  showMainWindow_ = std::move(showMainWindow);
+  if (commandLine.isEmpty()) {
+    Timer1->stop();
+    if (showMainWindow_) showMainWindow_();
+    return;
+  }
+  Timer1->start();
+}
+
+void Form9::Timer1_Timer() {
+  Timer1->stop();
+  if (showMainWindow_) showMainWindow_();
+}

@@ -1,7 +1,91 @@
-#include "main_window/morvell.h"
+// The window's load: settings, then the road without an APK or the road with one.
 
-// Placeholder until start-up is built.
-void morvell::Form_Load() {}
-void morvell::Check1_Click() {}
-void morvell::Check2_Click() {}
-void morvell::QuitApp() {}
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include "main_window/file_manager_integration.h"
+#include "main_window/morvell.h"
+#include "main_window/settings.h"
+#include "main_window/tip_window.h"
+#include "platform/dialogs.h"
+#include "runner/picture_box.h"
+#include "runner/tools.h"
+#include "runner/vb_color.h"
+
+namespace {
+
+const QString kOn = QStringLiteral("on");
+const QString kOff = QStringLiteral("off");
+
+QString ExecutableName() { return QFileInfo(QCoreApplication::applicationFilePath()).fileName(); }
+
+}  // namespace
+
+void morvell::Form_Load() {
+  // Timers designed as enabled run from the window's load.
+  Timer2->start();
+  Timer3->start();
+
+  SetWidthTwips(8625);
+  Busy = true;
+  Quote = QStringLiteral("\"");
+  SavedLabel6BackColor = QString::number(vbcolor::BackColor(Label6));
+  SavedLabel6ForeColor = QString::number(vbcolor::ForeColor(Label6));
+  objDOS = std::make_unique<DOSOutputs>();
+  objDOS->ReceiveOutputs = [this](QString& chunk) { objDOS_ReceiveOutputs(chunk); };
+  Module1::OutputSilenced = false;
+  LogoFrame = 0;
+  for (PictureBox* frame : Picture2) {
+    frame->setVisible(false);
+    frame->move(7680 / 15, 840 / 15);
+  }
+
+  Check1->setChecked(GetSetting(QStringLiteral("Grant"), kOff) != kOff);
+  if (GetSetting(QStringLiteral("Kill"), QString()).isEmpty()) SaveSetting(QStringLiteral("Kill"), kOn);
+  Check2->setChecked(GetSetting(QStringLiteral("Kill"), kOff) != kOff);
+
+  if (commandLine_.isEmpty()) {
+    StartedWithoutApk = 1;
+    vbcolor::SetForeColor(Label5, 255);
+    QFont font = Label5->font();
+    font.setBold(true);
+    font.setPointSizeF(9);
+    Label5->setFont(font);
+    Label5->setText(QStringLiteral("要安装APK，请右键单击APK文件，然后选择Tarnwick") + QString(32, QLatin1Char(' ')));
+    for (QWidget* control : std::initializer_list<QWidget*>{Frame1, Frame2, Frame3, Frame4, Frame5, Command4, Frame6,
+                                                            Check1, Command2, Command1, Command5})
+      control->setEnabled(false);
+
+    if (GetSetting(QStringLiteral("tooltip"), kOff) == kOn) platform::ShowModal(Form7Instance());
+
+    if (GetSetting(QStringLiteral("Explentry"), kOff) != kOff) {
+      Busy = false;
+      if (splash_) splash_->hide();
+      return;
+    }
+    OfferFileManagerIntegration(VerbExecutablePath(tools::ProgramFolder(), ExecutableName()), [this] { QuitApp(); });
+    return;
+  }
+
+  ApkPath = commandLine_;
+  ApkFileName = GetFileName(ApkPath);
+  Label5->setText(ApkFileName);
+  Label5->setToolTip(ApkFileName);
+  RunBadging();
+  ShowDiskSpace();
+  ShowApkIcon();
+  FillApkLabels();
+  StartupVersionCheck();
+  FindObbFiles();
+  Busy = false;
+  if (splash_) splash_->hide();
+}
+
+void morvell::Check1_Click() { SaveSetting(QStringLiteral("Grant"), Check1->isChecked() ? kOn : kOff); }
+
+void morvell::Check2_Click() { SaveSetting(QStringLiteral("Kill"), Check2->isChecked() ? kOn : kOff); }

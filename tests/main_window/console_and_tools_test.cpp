@@ -1,0 +1,201 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "main_window/headset_settings.h"
+#include "main_window/log_box.h"
+#include "main_window/morvell.h"
+#include "runner/tools.h"
+#include "console_fixture.h"
+
+namespace {
+const char kUsage[] = "Android Debug Bridge version 1.0.41\n";
+}
+
+using ConsoleInput = ConsoleWindowTest;
+
+// Each text as typed, and the arguments that adb received (as the fake logs them: an argument
+// holding a blank or a quote is shown quoted). Shell syntax must arrive as plain arguments and
+// must never run anything on the PC: every case would otherwise create a file in `trap`.
+TEST_F(ConsoleInput, ReachesAdbAsArgumentsAndNeverThroughAShell) {
+  const QString trap = folder.path() + "/pwned";
+  struct Case {
+    QString typed;
+    QString received;
+  };
+  const Case cases[] = {
+      {"devices -l", "adb devices -l"},
+      {"  devices  ", "adb devices"},
+      {"shell \"echo a b\"", "adb shell \"echo a b\""},
+      {"shell \"echo unbalanced", "adb shell \"echo unbalanced\""},
+      {"shell echo \\\"quoted\\\"", "adb shell echo \"\\\"quoted\\\"\""},
+      {"shell echo 中文 安装", "adb shell echo 中文 安装"},
+      {"shell echo a; touch " + trap, "adb shell echo a; touch " + trap},
+      {"shell echo a | touch " + trap, "adb shell echo a | touch " + trap},
+      {"shell echo a && touch " + trap, "adb shell echo a && touch " + trap},
+      {"shell echo $(touch " + trap + ")", "adb shell echo $(touch " + trap + ")"},
+      {"shell echo `touch " + trap + "`", "adb shell echo `touch " + trap + "`"},
+  };
+  ASSERT_NE(window->Text1, nullptr);
+  for (const Case& c : cases) {
+    folder.clearCalls();
+    window->Text1->setText(c.typed);
+    window->Text1_KeyDown(13);
+    EXPECT_EQ(window->objDOS->CommandLine(), tools::AdbCommand(" " + c.typed));
+    EXPECT_EQ(folder.calls(), QStringList{c.received}) << c.typed.toStdString();
+    EXPECT_EQ(window->Text1->text(), c.typed);
+  }
+  EXPECT_FALSE(QFileInfo::exists(trap));
+  EXPECT_FALSE(QFileInfo::exists(QDir::currentPath() + "/pwned"));
+}
+
+TEST_F(ConsoleInput, EmptyTextRunsAdbAloneAndEchoesItsUsage) {
+  folder.setScenario("adb", QStringLiteral("when~ ^$\nout %1\nexit 1\n").arg(QString(kUsage).replace("\n", "\\n")));
+  window->Text1->clear();
+  window->Text1_KeyDown(13);
+  EXPECT_EQ(window->objDOS->CommandLine(), tools::AdbCommand(" "));
+  EXPECT_EQ(folder.calls(), QStringList{"adb"});
+  EXPECT_TRUE(window->txtOutputs->Text().contains("Android Debug Bridge version 1.0.41"))
+      << window->txtOutputs->Text().toStdString();
+}
+
+TEST_F(ConsoleInput, BeepsBeforeRunningOnEnterAndOnRun) {
+  folder.setScenario("adb", "when *\nout List of devices attached\\n\n");
+  window->Text1->setText("devices");
+
+  window->Text1_KeyDown(13);
+  EXPECT_EQ(beepsAtFirstChunk, 1);
+  beepsAtFirstChunk = -1;
+  window->Command7_Click();
+  EXPECT_EQ(beepsAtFirstChunk, 2);
+
+  EXPECT_EQ(beeps.count(), 2);
+  EXPECT_EQ(folder.calls(), (QStringList{"adb devices", "adb devices"}));
+}
+
+TEST_F(ConsoleInput, OtherKeysDoNothing) {
+  window->Text1->setText("devices");
+  for (int key : {0, 10, 27, 65, 113}) window->Text1_KeyDown(key);
+  EXPECT_EQ(beeps.count(), 0);
+  EXPECT_TRUE(folder.calls().isEmpty());
+}
+
+TEST_F(ConsoleInput, EnterPressedInTheBoxRunsIt) {
+  window->Text1->setText("get-state");
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+  QApplication::sendEvent(window->Text1, &press);
+  EXPECT_EQ(folder.calls(), QStringList{"adb get-state"});
+  EXPECT_EQ(beeps.count(), 1);
+}
+
+using WindowToggles = ConsoleWindowTest;
+
+TEST_F(WindowToggles, ConsoleRowAndToolPanelSwitchBetweenTheirTwoSizes) {
+  window->SetHeightTwips(7260);
+  window->Command6_Click();
+  EXPECT_EQ(window->HeightTwips(), 7770);
+  window->Command6_Click();
+  EXPECT_EQ(window->HeightTwips(), 7260);
+  window->SetHeightTwips(6000);  // any height but the shown one shows the row
+  window->Command6_Click();
+  EXPECT_EQ(window->HeightTwips(), 7770);
+
+  window->SetWidthTwips(8625);
+  window->Command11_Click();
+  EXPECT_EQ(window->WidthTwips(), 14865);
+  window->Command11_Click();
+  EXPECT_EQ(window->WidthTwips(), 8625);
+  window->SetWidthTwips(9000);  // any width but the hidden one hides the panel
+  window->Command11_Click();
+  EXPECT_EQ(window->WidthTwips(), 8625);
+}
+
+using HeadsetButtons = ConsoleWindowTest;
+
+TEST_F(HeadsetButtons, EveryButtonRunsItsCommandsThenBeepsAndHidesThePanel) {
+  for (int index = 0; index < kHeadsetSettingCount; ++index) {
+    folder.clearCalls();
+    window->SetWidthTwips(14865);
+    const int beepsBefore = beeps.count();
+    window->Command13_Click(index);
+    EXPECT_EQ(folder.calls().size(), HeadsetSettings()[index].arguments.size()) << index;
+    EXPECT_EQ(beeps.count(), beepsBefore + 1) << index;
+    EXPECT_EQ(window->WidthTwips(), 8625) << index;
+  }
+}
+
+TEST_F(HeadsetButtons, Texture2048SetsWidthThenHeightAndEchoesBoth) {
+  folder.setScenario("adb",
+                     "when shell setprop debug.oculus.textureWidth 2048\nout width set\\n\n"
+                     "when shell setprop debug.oculus.textureHeight 2048\nout height set\\n\n");
+  window->Command13_Click(19);
+  EXPECT_EQ(folder.calls(), (QStringList{"adb shell setprop debug.oculus.textureWidth 2048",
+                                         "adb shell setprop debug.oculus.textureHeight 2048"}));
+  const QString log = window->txtOutputs->Text();
+  ASSERT_TRUE(log.contains("width set")) << log.toStdString();
+  EXPECT_LT(log.indexOf("width set"), log.indexOf("height set"));
+  EXPECT_EQ(beepsAtFirstChunk, 0);  // the beep marks the end
+}
+
+TEST_F(HeadsetButtons, RebootRunsOnlyReboot) {
+  window->SetWidthTwips(14865);
+  window->Command13_Click(22);
+  EXPECT_EQ(folder.calls(), QStringList{"adb reboot"});
+  EXPECT_EQ(beeps.count(), 1);
+  EXPECT_EQ(window->WidthTwips(), 8625);
+}
+
+TEST_F(HeadsetButtons, IndexOutsideTheTableRunsNothing) {
+  window->SetWidthTwips(14865);
+  for (int index : {-1, 23, 1000}) window->Command13_Click(index);
+  EXPECT_TRUE(folder.calls().isEmpty());
+  EXPECT_EQ(beeps.count(), 0);
+  EXPECT_EQ(window->WidthTwips(), 14865);
+}
+
+TEST_F(HeadsetButtons, MtpButtonRunsSvcThenBeeps) {
+  folder.setScenario("adb", "when *\nout ok\\n\n");
+  window->Command12_Click();
+  EXPECT_EQ(folder.calls(), QStringList{"adb shell svc usb setFunctions mtp true"});
+  EXPECT_EQ(beepsAtFirstChunk, 0);
+  EXPECT_EQ(beeps.count(), 1);
+}
+
+TEST_F(HeadsetButtons, ClickingAPanelButtonRunsItsSetting) {
+  ASSERT_NE(window->Command13[9], nullptr);
+  window->Command13[9]->click();
+  EXPECT_EQ(folder.calls(), QStringList{"adb shell setprop debug.oculus.fullRateCapture 1"});
+}
+
+using Exit = ConsoleWindowTest;
+
+TEST_F(Exit, UntickedCheck2EndsWithoutRunningAnything) {
+  window->Check2->setChecked(false);
+  window->Form_QueryUnload();
+  EXPECT_TRUE(folder.calls().isEmpty());
+  EXPECT_EQ(quits, 1);
+}
+
+TEST_F(Exit, TickedCheck2StopsTheAdbServerThenEnds) {
+  int quitsWhenAdbRan = -1;
+  window->objDOS->ReceiveOutputs = [&](QString&) {
+    if (quitsWhenAdbRan < 0) quitsWhenAdbRan = quits;
+  };
+  window->Check2->setChecked(true);
+  window->Form_QueryUnload();
+  EXPECT_EQ(folder.calls(), QStringList{"adb kill-server"});
+  EXPECT_EQ(quitsWhenAdbRan, 0);
+  EXPECT_EQ(quits, 1);
+}
+
+TEST_F(Exit, ClosingTheWindowIsNeverCancelledAndEndsTheProgramOnce) {
+  window->Check2->setChecked(true);
+  window->show();
+  EXPECT_TRUE(window->close());
+  EXPECT_EQ(folder.calls(), QStringList{"adb kill-server"});
+  EXPECT_EQ(quits, 1);
+}

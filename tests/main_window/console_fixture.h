@@ -1,0 +1,34 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "main_window/morvell.h"
+#include "support/fake_program_folder.h"
+#include "support/scripted_dialogs.h"
+
+// A main window with its runner echoing into the log as start-up wires it, the fake adb in its
+// program folder, beeps counted and the program's end recorded instead of performed.
+class ConsoleWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    morvell::SetQuitHandler([this] { ++quits; });
+    window = std::make_unique<morvell>();
+    window->objDOS = std::make_unique<DOSOutputs>();
+    window->objDOS->ReceiveOutputs = [this](QString& chunk) {
+      if (beepsAtFirstChunk < 0) beepsAtFirstChunk = beeps.count();
+      window->objDOS_ReceiveOutputs(chunk);
+    };
+  }
+  void TearDown() override {
+    window.reset();
+    morvell::SetQuitHandler({});
+  }
+
+  FakeProgramFolder folder;
+  BeepCounter beeps;
+  ScriptedDialogs dialogs;
+  std::unique_ptr<morvell> window;
+  int quits = 0;
+  int beepsAtFirstChunk = -1;  // beeps counted when a command's output first arrived
+};

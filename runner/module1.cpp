@@ -1,5 +1,7 @@
 #include "runner/module1.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
@@ -63,7 +65,8 @@ void WaitSeconds(float Seconds) {
 }
 
 bool DrawPictureFile(const QString& FileName, PictureBox* Pic) {
-  if (FileName.trimmed().isEmpty() || Pic == nullptr) return false;
+  bool blank = std::all_of(FileName.begin(), FileName.end(), [](QChar c) { return c == ' '; });
+  if (blank || Pic == nullptr) return false;
   if (!QFileInfo(FileName).isFile()) return false;
   QImage image(FileName);
   if (image.isNull()) return false;

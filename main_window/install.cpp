@@ -1,6 +1,144 @@
-#include "main_window/morvell.h"
+#include <QCheckBox>
+#include <QPushButton>
+#include <QLabel>
 
-// Placeholder until the install is built.
-void morvell::Command1_Click() {}
-QString GetFolderPath(const QString& path) { return path; }
-bool FolderExists(const QString&) { return false; }
+#include "main_window/morvell.h"
+#include "main_window/obb_candidates.h"
+#include "main_window/obb_picker.h"
+#include "platform/beep.h"
+#include "platform/dialogs.h"
+#include "runner/tools.h"
+
+namespace {
+
+const QString kTryConnecting = QStringLiteral("尝试连接设备以进行Tarnwick，请稍候！                                   ");
+const QString kSkipAll = QStringLiteral("跳过所有obb文件            ");
+const QString kRemoveFolder = QStringLiteral("删除设备上存在的文件夹：                               ");
+const QString kInstallObb = QStringLiteral("安装额外的 obb 文件：                ");
+const QString kSkippedObb = QStringLiteral("跳过的obb文件：         ");
+const QString kAllDone = QStringLiteral("所有任务都完成了！       ");
+
+const QChar kQuote = u'"';
+// The picker has this many rows; later candidates are always transferred.
+constexpr int kPickerRows = 17;
+
+QString ObbFolderOnDevice(const QString& storagePath, const QString& packageName) {
+  return storagePath + QStringLiteral("/Android/obb/") + packageName;
+}
+
+// Runs a command on the package's OBB folder. Without a storage path the line cannot be formed:
+// the runner keeps its last command line (the echo) and runs that again.
+QString RunOnObbFolder(DOSOutputs& dos, const QString& storageEcho, const QString& argumentsBefore,
+                       const QString& packageName, const QString& argumentsAfter = QString()) {
+  QString storagePath;
+  if (StoragePathOfEcho(storageEcho, &storagePath))
+    dos.CommandLine(tools::AdbCommand(argumentsBefore + ObbFolderOnDevice(storagePath, packageName) + argumentsAfter));
+  return dos.ExecuteCommand();
+}
+
+QString EchoStorage(DOSOutputs& dos) {
+  dos.CommandLine(tools::AdbCommand(QStringLiteral(" shell echo $EXTERNAL_STORAGE")));
+  return dos.ExecuteCommand();
+}
+
+QString SilencedListing(DOSOutputs& dos, const QString& packageName) {
+  Module1::OutputSilenced = true;
+  QString listing = RunOnObbFolder(dos, EchoStorage(dos), QStringLiteral(" shell ls -Ral "), packageName);
+  Module1::OutputSilenced = false;
+  return listing;
+}
+
+// The arrays end at entry 255: later candidates are left out of this install.
+void StoreCandidates(const QList<ObbCandidate>& candidates) {
+  int count = 0;
+  for (const ObbCandidate& candidate : candidates) {
+    if (!Module1::ObbFileNames.Set(count + 1, candidate.name)) break;
+    Module1::ObbFilePaths.Set(count + 1, candidate.path);
+    ++count;
+  }
+  Module1::ObbCount = count;
+}
+
+void TransferObbFiles(morvell& w) {
+  DOSOutputs& dos = *w.objDOS;
+  const QString packageName = w.Label2->text();
+  QString listing = SilencedListing(dos, packageName);
+
+  const int count = Module1::ObbCount;
+  int present = 0;
+  for (int n = 1; n <= count; ++n)
+    if (NameOccursIn(listing, Module1::ObbFileNames[n])) ++present;
+  if (present == count || !Module1::ObbConfirmed) {
+    w.LogLine(kSkipAll);
+    return;
+  }
+
+  bool firstTransferDone = false;
+  for (int n = 1; n <= count; ++n) {
+    const QString name = Module1::ObbFileNames[n];
+    bool transfer = true;
+    if (n <= kPickerRows) transfer = !w.Form3Instance()->Check1[n - 1]->isChecked();
+    if (!transfer) {
+      w.LogLine(kSkippedObb + name);
+      continue;
+    }
+    if (!firstTransferDone) {
+      firstTransferDone = true;
+      // Nothing of this app's data on the device yet: clear leftovers of another version first.
+      if (present == 0) {
+        w.LogLine(kRemoveFolder + QStringLiteral("/Android/obb/") + packageName);
+        Module1::OutputSilenced = true;
+        RunOnObbFolder(dos, EchoStorage(dos), QStringLiteral(" shell rm -r "), packageName);
+        Module1::OutputSilenced = false;
+      }
+    }
+    listing = SilencedListing(dos, packageName);
+    if (NameOccursIn(listing, name)) {
+      w.LogLine(kSkippedObb + name);
+      continue;
+    }
+    w.LogLine(kInstallObb + name);
+    WaitSeconds(0.3f);
+    Module1::OutputSilenced = true;
+    QString storageEcho = EchoStorage(dos);
+    Module1::OutputSilenced = false;
+    RunOnObbFolder(dos, storageEcho, QStringLiteral(" push ") + kQuote + Module1::ObbFilePaths[n] + kQuote + u' ',
+                   packageName, u'/' + name);
+  }
+}
+
+}  // namespace
+
+void morvell::Command1_Click() {
+  Busy = true;
+  Module1::ObbCount = 0;
+  for (QPushButton* button : {Command1, Command2, Command3, Command4, Command5, Command6, Command9, Command10,
+                              Command11, Command12})
+    button->setEnabled(false);
+
+  ObbCollection collection = CollectObbCandidates(GetFolderPath(ApkPath), Label2->text());
+  if (collection.fromPackageFolder) platform::Beep();
+  StoreCandidates(collection.candidates);
+
+  if (Module1::ObbCount > 0) {
+    // Only the picker's install button confirms; closing it by its close box never does.
+    Module1::ObbConfirmed = false;
+    platform::ShowModal(Form3Instance());
+  }
+
+  LogLine(kTryConnecting);
+  WaitSeconds(0.2f);
+  QString install = Check1->isChecked() ? QStringLiteral(" install -r -g ") : QStringLiteral(" install -r ");
+  objDOS->CommandLine(tools::AdbCommand(install + kQuote + ApkPath + kQuote));
+  objDOS->ExecuteCommand();
+
+  if (Module1::ObbCount > 0) TransferObbFiles(*this);
+
+  ShowDiskSpace();
+  platform::Beep();
+  LogLine(kAllDone);
+  Command1->setEnabled(false);
+  for (QPushButton* button : {Command2, Command3, Command4, Command5, Command6}) button->setEnabled(true);
+  for (QPushButton* button : {Command9, Command10, Command11, Command12}) button->setEnabled(false);
+  Busy = false;
+}

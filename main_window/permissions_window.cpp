@@ -1,3 +1,50 @@
 #include "main_window/permissions_window.h"
 
-Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) { setWindowTitle(QStringLiteral("Permissions in Manifest")); }
+#include <QEvent>
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace {
+QRect Twips(int left, int top, int width, int height) { return QRect(left / 15, top / 15, width / 15, height / 15); }
+}  // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("Permissions in Manifest"));
+  setFixedSize(9105 / 15, 6015 / 15);
+
+  Permissions = new QGroupBox(QStringLiteral("Permissions"), this);
+  Permissions->setObjectName(QStringLiteral("Permissions"));
+  Permissions->setGeometry(Twips(240, 120, 8415, 5295));
+
+  Label1 = new QLabel(Permissions);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label1->setGeometry(Twips(120, 240, 8175, 4935));
+  QFont font(QStringLiteral("Arial"));
+  font.setPointSizeF(9.75);
+  Label1->setFont(font);
+  Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Label1->setWordWrap(true);
+  Label1->installEventFilter(this);
+}
+
+void Form1::SetLabel1Caption(const QString& caption) {
+  caption_ = caption;
+  // A label breaks lines only at line feeds; the list's lines end in carriage returns.
+  QString shown = caption;
+  shown.replace(u'\r', u'\n');
+  Label1->setText(shown);
+}
+
+void Form1::Label1_Click() { hide(); }
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Label1 && event->type() == QEvent::MouseButtonRelease &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && Label1->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+    Label1_Click();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,71 @@
+#include "main_window/obb_candidates.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "main_window/morvell.h"
+
+QList<ObbCandidate> CandidatesInPackageFolder(const QString& packageFolder, const QStringList& fileNames) {
+  QList<ObbCandidate> candidates;
+  for (const QString& name : fileNames) candidates.append({name, packageFolder + '/' + name});
+  return candidates;
+}
+
+QList<ObbCandidate> CandidatesBesideApk(const QString& apkFolder, const QStringList& fileNames) {
+  QList<ObbCandidate> candidates;
+  bool anyObb = false;
+  for (const QString& name : fileNames) {
+    QString ending = (apkFolder + name).right(3).toLower();
+    if (ending == u"obb") anyObb = true;
+    if (ending == u"obb" || ending == u"pak" || ending == u"zip" || ending == u"dle")
+      candidates.append({name, apkFolder + name});
+  }
+  if (!anyObb) candidates.clear();
+  return candidates;
+}
+
+ObbCollection CollectObbCandidates(const QString& apkFolder, const QString& packageName) {
+  ObbCollection collection;
+  QString packageFolder = apkFolder + packageName;
+  if (FolderExists(packageFolder)) {
+    collection.fromPackageFolder = true;
+    collection.candidates = CandidatesInPackageFolder(packageFolder, FilesInFolder(packageFolder));
+  } else {
+    collection.candidates = CandidatesBesideApk(apkFolder, FilesInFolder(apkFolder));
+  }
+  return collection;
+}
+
+QStringList FilesInFolder(const QString& folder) {
+  namespace fs = std::filesystem;
+  QStringList names;
+  if (folder.isEmpty()) return names;
+  std::error_code error;
+  fs::directory_iterator it(fs::path(folder.toStdString()), error);
+  for (; !error && it != fs::directory_iterator(); it.increment(error)) {
+    std::error_code typeError;
+    if (it->is_regular_file(typeError)) names.append(QString::fromStdString(it->path().filename().string()));
+  }
+  return names;
+}
+
+bool NameOccursIn(const QString& listing, const QString& fileName) {
+  return listing.contains(fileName, Qt::CaseInsensitive);
+}
+
+bool StoragePathOfEcho(const QString& echoOutput, QString* storagePath) {
+  if (echoOutput.size() < 2) return false;
+  *storagePath = echoOutput.left(echoOutput.size() - 2);
+  return true;
+}
+
+QString GetFolderPath(const QString& path) {
+  qsizetype last = path.lastIndexOf('/');
+  return last < 0 ? QString() : path.left(last + 1);
+}
+
+bool FolderExists(const QString& sFolder) {
+  if (sFolder.isEmpty()) return false;
+  std::error_code error;
+  return std::filesystem::is_directory(std::filesystem::path(sFolder.toStdString()), error);
+}

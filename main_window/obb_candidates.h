@@ -1,0 +1,40 @@
+#pragma once
+// Which files on the PC are the OBB candidates of an install, and whether a device listing
+// already holds one of them. No windows involved.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+struct ObbCandidate {
+  QString name;  // file name without folder: the name on the device as well
+  QString path;  // full local path, the source of the push
+};
+
+struct ObbCollection {
+  QList<ObbCandidate> candidates;
+  bool fromPackageFolder = false;  // a folder named after the package was used (even when empty)
+};
+
+// Every file of the package's own folder, whatever its name, in listing order.
+QList<ObbCandidate> CandidatesInPackageFolder(const QString& packageFolder, const QStringList& fileNames);
+
+// Files beside the APK whose path ends in "obb", "pak", "zip" or "dle" (any case, no dot needed);
+// none at all unless one of them ends in "obb".
+QList<ObbCandidate> CandidatesBesideApk(const QString& apkFolder, const QStringList& fileNames);
+
+// The collection rule: the package folder inside the APK's folder wins over the files beside
+// the APK. apkFolder ends with "/" (or is empty).
+ObbCollection CollectObbCandidates(const QString& apkFolder, const QString& packageName);
+
+// The regular files directly in a folder, in the order the file system lists them; a folder that
+// cannot be listed gives none.
+QStringList FilesInFolder(const QString& folder);
+
+// A file counts as present when its name occurs anywhere in the listing, letter case ignored.
+bool NameOccursIn(const QString& listing, const QString& fileName);
+
+
+// The device's storage path from the echo of $EXTERNAL_STORAGE: the output without its line end.
+// False when the output is too short to give one.
+bool StoragePathOfEcho(const QString& echoOutput, QString* storagePath);

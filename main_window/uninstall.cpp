@@ -1,6 +1,107 @@
-#include "main_window/morvell.h"
+#include <QLabel>
 
-// Placeholder until the uninstall is built.
-void morvell::Command2_Click() {}
-void morvell::Command4_Click() {}
-void morvell::Command5_Click() {}
+#include "main_window/log_box.h"
+#include "main_window/morvell.h"
+#include "main_window/obb_candidates.h"
+#include "main_window/permissions_window.h"
+#include "platform/beep.h"
+#include "platform/dialogs.h"
+#include "runner/tools.h"
+
+namespace {
+
+const QString kNotInstalled = QStringLiteral("未安装           ");
+const QString kKeepDataTitle = QStringLiteral("卸载并保留数据                ");
+const QString kKeepDataQuestion = QStringLiteral("只能在以后重新安装APK有相同的签名时                                                             ") + QStringLiteral("\r\n") + QStringLiteral("没有正确的签名，APK将无法在以后重新安装！！！                                                           ") + QStringLiteral("\r\n\r\n") + QStringLiteral("你确定吗？        ");
+const QString kRemoveFolder = QStringLiteral("删除设备上存在的文件夹：                               ");
+const QString kDone = QStringLiteral("完毕！  ");
+constexpr int kFirstPermissionSlot = 11;
+
+QString Run(DOSOutputs& dos, const QString& arguments) {
+  dos.CommandLine(tools::AdbCommand(arguments));
+  return dos.ExecuteCommand();
+}
+
+QString RunSilenced(DOSOutputs& dos, const QString& arguments) {
+  Module1::OutputSilenced = true;
+  QString output = Run(dos, arguments);
+  Module1::OutputSilenced = false;
+  return output;
+}
+
+// adb prints these when the device cannot be reached; its exit code is not looked at.
+bool IsConnectionError(const QString& output) {
+  return output.contains(QStringLiteral("connect error")) || output.contains(QStringLiteral("cannot Connect"));
+}
+
+// Sets Busy; when the package is not on the device, says so and clears Busy again.
+bool PackageOnDevice(morvell& w) {
+  w.Busy = true;
+  QString packages = RunSilenced(*w.objDOS, QStringLiteral(" shell pm list packages"));
+  if (packages.contains(w.Label2->text())) return true;
+  platform::Beep();
+  w.LogLine(QStringLiteral("Package ") + w.Label2->text() + kNotInstalled);
+  w.Busy = false;
+  return false;
+}
+
+void LogUninstallAttempt(morvell& w, const QString& packageName) {
+  w.LogLine(QStringLiteral("Try connecting Device for APK-uninstall (") + packageName + u')');
+  WaitSeconds(0.2f);
+}
+
+}  // namespace
+
+void morvell::Command4_Click() {
+  if (!PackageOnDevice(*this)) return;
+  const QString packageName = Label2->text();
+  LogUninstallAttempt(*this, packageName);
+  QString output = Run(*objDOS, QStringLiteral(" uninstall ") + packageName);
+  if (IsConnectionError(output)) {
+    platform::Beep();
+    LogLine(QStringLiteral("Connection Error"));
+  }
+  Busy = false;
+}
+
+void morvell::Command5_Click() {
+  if (!PackageOnDevice(*this)) return;
+  const QString packageName = Label2->text();
+  if (platform::MsgBox(kKeepDataQuestion, platform::vbYesNo, kKeepDataTitle) != platform::vbYes) {
+    Busy = false;
+    return;
+  }
+  LogUninstallAttempt(*this, packageName);
+  Run(*objDOS, QStringLiteral(" shell pm uninstall -k ") + packageName);
+
+  // The device keeps the app's data but not its OBB folder.
+  LogLine(kRemoveFolder + QStringLiteral("/Android/obb/") + packageName);
+  Module1::OutputSilenced = true;
+  QString storageEcho = Run(*objDOS, QStringLiteral(" shell echo $EXTERNAL_STORAGE"));
+  QString storagePath;
+  if (StoragePathOfEcho(storageEcho, &storagePath))
+    objDOS->CommandLine(tools::AdbCommand(QStringLiteral(" shell rm -r ") + storagePath + QStringLiteral("/Android/obb/") + packageName));
+  objDOS->ExecuteCommand();
+  Module1::OutputSilenced = false;
+
+  txtOutputs->AppendText(QStringLiteral("\r\n") + kDone);
+  txtOutputs->SetSelStart(txtOutputs->Text().size());
+  if (IsConnectionError(storageEcho)) {
+    platform::Beep();
+    LogLine(QStringLiteral("Connection Error"));
+  }
+  Busy = false;
+}
+
+void morvell::Command2_Click() {
+  QString list;
+  for (int k = 1; k <= ManifestPermCount; ++k) {
+    int slot = kFirstPermissionSlot - 1 + k;
+    if (slot > BadgingInfo.kUpper) break;
+    list += BadgingInfo[slot] + u'\r';
+  }
+  Form1* window = Form1Instance();
+  window->SetLabel1Caption(list);
+  window->show();
+  window->raise();
+}

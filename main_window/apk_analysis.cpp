@@ -1,8 +1,118 @@
-#include "main_window/morvell.h"
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QStringList>
+#include <algorithm>
+#include <filesystem>
 
-// Placeholder until the APK analysis is built.
-void morvell::RunBadging() {}
-void morvell::ShowApkIcon() {}
-void morvell::FillApkLabels() {}
-void morvell::FindObbFiles() {}
-QString GetFileName(const QString& path) { return path; }
+#include "main_window/apk_icon.h"
+#include "main_window/badging_parser.h"
+#include "main_window/log_box.h"
+#include "main_window/morvell.h"
+#include "platform/beep.h"
+#include "runner/tools.h"
+
+namespace {
+
+// Entries tried in this order when the badging gives no usable PNG.
+const std::array<QString, 3> kFallbackIcons = {
+    QStringLiteral("res\\mipmap-mdpi\\app_icon.png"),
+    QStringLiteral("res\\drawable-mdpi-v4\\app_icon.png"),
+    QStringLiteral("res\\mipmap-mdpi-v4\\app_icon.png"),
+};
+
+constexpr int kIconSlot = 9;
+
+// Names of the files directly in the folder whose path ends in "obb" (any case), in the order
+// the directory lists them; at most what the array holds.
+void CollectObbNames(const QString& folder, BoundedTextArray<255>& names, qint16& count) {
+  std::error_code error;
+  for (std::filesystem::directory_iterator it(QFile::encodeName(folder).constData(), error), end;
+       !error && it != end; it.increment(error)) {
+    if (!it->is_regular_file(error)) continue;
+    const QString path = QFile::decodeName(it->path().c_str());
+    if (path.right(3).toLower() != QLatin1String("obb")) continue;
+    if (!names.Set(count + 1, GetFileName(path))) break;
+    ++count;
+  }
+}
+
+}  // namespace
+
+QString GetFileName(const QString& path) {
+  QString rest = path;
+  while (rest.contains(QLatin1Char('\\'))) rest = rest.mid(rest.indexOf(QLatin1Char('\\')) + 1);
+  while (rest.contains(QLatin1Char('/'))) rest = rest.mid(rest.indexOf(QLatin1Char('/')) + 1);
+  return rest;
+}
+
+void morvell::RunBadging() {
+  Module1::OutputSilenced = true;
+  objDOS->CommandLine(tools::AaptCommand(QStringLiteral(" d badging ") + Quote + ApkPath + Quote));
+  LastOutput = objDOS->ExecuteCommand();
+  Module1::OutputSilenced = false;
+
+  const BadgingResult badging = ParseBadging(LastOutput);
+  BadgingInfo = badging.info;
+  ManifestPermCount = badging.permissionCount;
+}
+
+void morvell::ShowApkIcon() {
+  bool copied = false;
+  {
+    ZipRenameGuard rename(ApkPath);
+    if (rename.renamed()) ZipPath = rename.zipPath();
+
+    if (!BadgingInfo[kIconSlot].endsWith(QLatin1String("png"))) BadgingInfo.Set(kIconSlot, kFallbackIcons[0]);
+    const QString folder = tools::ProgramFolder();
+    QStringList tried;
+    for (;;) {
+      BadgingInfo.Set(kIconSlot, TrimBlanks(QString(BadgingInfo[kIconSlot]).replace(QLatin1Char('/'), QLatin1Char('\\'))));
+      tried << BadgingInfo[kIconSlot];
+      copied = CopyZipEntry(rename.currentPath(), BadgingInfo[kIconSlot], folder);
+      IconPath = folder + QLatin1Char('/') + GetFileName(BadgingInfo[kIconSlot]);
+      if (copied) break;
+      const auto next = std::find_if(kFallbackIcons.begin(), kFallbackIcons.end(),
+                                     [&](const QString& entry) { return !tried.contains(entry); });
+      if (next == kFallbackIcons.end()) break;
+      BadgingInfo.Set(kIconSlot, *next);
+    }
+    rename.renameBack();
+    if (!ZipPath.isEmpty()) ZipRenamePending = true;
+  }
+  // Only a copy made here is drawn and deleted; a file of that name that was already in the
+  // program's folder is not ours.
+  if (!copied) return;
+  DrawPictureFile(IconPath, Picture1);
+  QFile::remove(IconPath);
+}
+
+void morvell::FillApkLabels() {
+  for (int k = 1; k <= 4; ++k) {
+    static constexpr std::array<int, 5> kSlotOfLabel = {0, 4, 1, 3, 2};
+    Label[k]->setText(BadgingInfo[kSlotOfLabel[k]]);
+  }
+  for (int k = 1; k <= 4; ++k) Label[k]->setToolTip(Label[k]->text());
+}
+
+void morvell::FindObbFiles() {
+  BoundedTextArray<255> ObbListNames;
+  qint16 count = 0;
+  const QString folder = GetFolderPath(ApkPath);
+  const QString package = Label2->text();
+  // An empty package name would make the APK's own folder count as the package folder.
+  if (!package.isEmpty() && FolderExists(folder + package)) {
+    CollectObbNames(folder + package, ObbListNames, count);
+    platform::Beep();
+    for (QPushButton* button : {Command1, Command2, Command3, Command4, Command5, Command6, Command11, Command12})
+      button->setEnabled(true);
+  } else {
+    CollectObbNames(folder, ObbListNames, count);
+  }
+  if (count == 0) return;
+  LogLine(QStringLiteral("Found OBB Files: "));
+  for (int k = 1; k <= count; ++k) txtOutputs->AppendText(ObbListNames[k] + QStringLiteral("\r\n"));
+  txtOutputs->SetSelStart(txtOutputs->Text().size());
+}

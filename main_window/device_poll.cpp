@@ -1,9 +1,142 @@
-#include "main_window/morvell.h"
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
 
-// Placeholder until the device poll is built.
-void morvell::ShowDiskSpace() {}
-bool morvell::IsDeviceConnected() { return false; }
-bool morvell::CheckInstalledVersion() { return false; }
-void morvell::StartupVersionCheck() {}
-void morvell::Timer3_Timer() {}
-QString DigitsOnly(const QString& text) { return text; }
+#include "main_window/apk_icon.h"
+#include "main_window/disk_space.h"
+#include "main_window/log_box.h"
+#include "main_window/morvell.h"
+#include "main_window/version_compare.h"
+#include "platform/foreground.h"
+#include "runner/tools.h"
+#include "runner/vb_color.h"
+
+namespace {
+
+// adb prints a header line even without a device; a listed device makes the answer longer.
+constexpr int kDevicesAnswerWithoutDevice = 35;
+
+void ShowOutcome(QLabel* label, VersionOutcome outcome, const QString& installed) {
+  label->setText(StatusCaption(outcome, installed));
+  if (outcome == VersionOutcome::NotInstalled) return;
+  label->setToolTip(QStringLiteral(" ") + installed);
+  if (outcome == VersionOutcome::Older) {
+    vbcolor::SetBackColor(label, vbcolor::Rgb(0, 255, 0));
+  } else if (outcome == VersionOutcome::Newer || outcome == VersionOutcome::Same) {
+    vbcolor::SetBackColor(label, vbcolor::Rgb(255, 0, 0));
+    vbcolor::SetForeColor(label, vbcolor::Rgb(255, 255, 255));
+  }
+}
+
+// Label6's designed colours, kept as decimal text (system colours may have been written either
+// signed or unsigned).
+void RestoreColours(QLabel* label, const QString& back, const QString& fore) {
+  vbcolor::SetBackColor(label, static_cast<qint32>(back.toLongLong()));
+  vbcolor::SetForeColor(label, static_cast<qint32>(fore.toLongLong()));
+}
+
+}  // namespace
+
+void morvell::ShowDiskSpace() {
+  Module1::OutputSilenced = true;
+  objDOS->CommandLine(tools::AdbCommand(QStringLiteral(" shell echo $EXTERNAL_STORAGE")));
+  const QString echo = objDOS->ExecuteCommand();
+  const QString storage = DeviceStoragePath(echo);
+  // Without a storage path the df line cannot be formed and the echo runs once more.
+  if (echo.size() >= 2 && !storage.isEmpty())
+    objDOS->CommandLine(tools::AdbCommand(QStringLiteral(" shell df -h ") + storage));
+  const QString df = objDOS->ExecuteCommand();
+  Module1::OutputSilenced = false;
+
+  const DiskSpaceTexts texts = DiskSpaceLabelTexts(df);
+  Label7->setText(texts.size);
+  Label8->setText(texts.used);
+  if (texts.free) Label9->setText(*texts.free);
+  Label10->setText(texts.percent);
+}
+
+bool morvell::IsDeviceConnected() {
+  if (!platform::IsForegroundWindow(this)) return false;
+  Module1::OutputSilenced = true;
+  objDOS->CommandLine(tools::AdbCommand(QStringLiteral(" devices")));
+  const QString answer = objDOS->ExecuteCommand();
+  Module1::OutputSilenced = false;
+  return answer.size() > kDevicesAnswerWithoutDevice;
+}
+
+bool morvell::CheckInstalledVersion() {
+  // Without a package name dumpsys would dump every package and the first one would be read.
+  if (Label5->text().isEmpty() || StartedWithoutApk == 1 || Label2->text().isEmpty()) return false;
+  Module1::OutputSilenced = true;
+  objDOS->CommandLine(tools::AdbCommand(QStringLiteral(" shell dumpsys package ") + Label2->text()));
+  LastOutput = objDOS->ExecuteCommand();
+  Module1::OutputSilenced = false;
+  if (LastOutput.isEmpty()) return PackageInstalled;
+
+  PackageInstalled = true;
+  const QString installed = InstalledVersionText(LastOutput);
+  const VersionOutcome outcome = CompareVersions(installed, Label4->text());
+  if (outcome == VersionOutcome::NotInstalled) {
+    Label6->setText(kNotInstalledCaption);
+    RestoreColours(Label6, SavedLabel6BackColor, SavedLabel6ForeColor);
+    PackageInstalled = false;
+    return false;
+  }
+  ShowOutcome(Label6, outcome, installed);
+  if (outcome == VersionOutcome::Unknown) {
+    RestoreColours(Label6, SavedLabel6BackColor, SavedLabel6ForeColor);
+  }
+  return true;
+}
+
+void morvell::StartupVersionCheck() {
+  txtOutputs->SetText(QString());
+  QString installed;
+  if (!BadgingInfo[1].isEmpty()) {
+    Module1::OutputSilenced = true;
+    objDOS->CommandLine(tools::AdbCommand(QStringLiteral(" shell dumpsys package ") + BadgingInfo[1]));
+    LastOutput = objDOS->ExecuteCommand();
+    Module1::OutputSilenced = false;
+    installed = InstalledVersionText(LastOutput);
+  }
+  BadgingInfo.Set(6, installed);
+  Timer1->start();
+
+  const VersionOutcome outcome = CompareVersions(installed, BadgingInfo[2]);
+  ShowOutcome(Label6, outcome, installed);
+  if (outcome == VersionOutcome::Unknown) {
+    RestoreColours(Label6, SavedLabel6BackColor, SavedLabel6ForeColor);
+  }
+  const QString logText = StartupLogText(outcome);
+  if (!logText.isEmpty()) txtOutputs->SetText(QStringLiteral("\r\n") + logText + QStringLiteral("\r\n"));
+  if (outcome == VersionOutcome::NotInstalled) {
+    Command4->setEnabled(false);
+    Command5->setEnabled(false);
+  }
+}
+
+void morvell::Timer3_Timer() {
+  if (Busy) return;
+  if (IsDeviceConnected()) {
+    if (Label7->text() == QLatin1String(" Gb")) ShowDiskSpace();
+    if (StartedWithoutApk == 0) {
+      Command1->setEnabled(true);
+      Command2->setEnabled(true);
+    }
+    Command6->setEnabled(true);
+    Command11->setEnabled(true);
+    Command12->setEnabled(true);
+    if (!Module1::AppsWindowClosed) Command9->setEnabled(true);
+    Command10->setEnabled(true);
+    const bool installed = CheckInstalledVersion();
+    Command5->setEnabled(installed);
+    Command4->setEnabled(installed);
+  } else {
+    for (QPushButton* button : {Command2, Command1, Command4, Command5, Command6, Command9, Command10, Command11, Command12})
+      button->setEnabled(false);
+  }
+  if (ZipRenamePending && !ZipPath.isEmpty() && QFileInfo::exists(ZipPath))
+    QFile::rename(ZipPath, WithLastThree(ZipPath, QStringLiteral("apk")));
+}

@@ -1,0 +1,39 @@
+#include "main_window/badging_parser.h"
+
+#include <QStringList>
+#include <limits>
+
+namespace {
+
+constexpr int kFirstPermissionSlot = 10;
+
+}  // namespace
+
+QString TrimBlanks(const QString& text) {
+  qsizetype begin = 0;
+  qsizetype end = text.size();
+  while (begin < end && text[begin] == QLatin1Char(' ')) ++begin;
+  while (end > begin && text[end - 1] == QLatin1Char(' ')) --end;
+  return text.mid(begin, end - begin);
+}
+
+BadgingResult ParseBadging(const QString& output) {
+  BadgingResult result;
+  const QStringList pieces = output.split(QLatin1Char('\''));
+  for (qsizetype i = 0; i < pieces.size(); ++i) {
+    const QString key = TrimBlanks(pieces[i]);
+    const bool hasNext = i + 1 < pieces.size();
+    const QString next = hasNext ? TrimBlanks(pieces[i + 1]) : QString();
+    if (key.contains(QLatin1String("package")) && hasNext) result.info.Set(1, next);
+    if (key.contains(QLatin1String("versionCode")) && hasNext) result.info.Set(2, next);
+    if (key.contains(QLatin1String("versionName")) && hasNext) result.info.Set(3, next);
+    if (key.contains(QLatin1String("application-label")) && hasNext) result.info.Set(4, next);
+    if (key.contains(QLatin1String("icon=")) && !next.isEmpty()) result.info.Set(9, next);
+    if (key.contains(QLatin1String("android.hardware.vr.headtracking"))) result.info.Set(5, QStringLiteral("Yes"));
+    if (key.contains(QLatin1String("uses-permission"))) {
+      if (result.permissionCount < std::numeric_limits<qint16>::max()) ++result.permissionCount;
+      if (hasNext) result.info.Set(kFirstPermissionSlot + result.permissionCount, next);  // refused past 50
+    }
+  }
+  return result;
+}

@@ -95,7 +95,16 @@ TEST_F(Logo, RealMouseDragOverAFrameOpensThePageOncePerPress) {
   }
 }
 
-using HelpPicture = ConsoleWindowTest;
+// The pictures live in a static library; like main(), load them before a window needs them.
+static void LoadPictures() { Q_INIT_RESOURCE(resources); }
+
+class HelpPicture : public ConsoleWindowTest {
+ protected:
+  void SetUp() override {
+    LoadPictures();
+    ConsoleWindowTest::SetUp();
+  }
+};
 
 TEST_F(HelpPicture, IsAFixedPictureWindowThatAClickHides) {
   Form2* form = window->Form2Instance();

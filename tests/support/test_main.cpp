@@ -12,6 +12,8 @@ int main(int argc, char** argv) {
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path() + "/config");
   qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
   QApplication app(argc, argv);
+  // The pictures are compiled into a static library, so they are registered by hand.
+  Q_INIT_RESOURCE(resources);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

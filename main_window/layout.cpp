@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "main_window/caption_style.h"
 #include "main_window/headset_settings.h"
 #include "main_window/log_box.h"
 #include "main_window/morvell.h"
@@ -191,4 +192,5 @@ void morvell::CreateControls() {
   Timer3->setInterval(2000);
 
   setFixedSize(8625 / kTwipsPerPixel, kDesignHeight / kTwipsPerPixel);
+  FitCaptionFonts(this);
 }

@@ -1,7 +1,5 @@
 #include "main_window/log_box.h"
 
-#include <QScrollBar>
-#include <QTextBlock>
 #include <QTextCursor>
 
 LogBox::LogBox(QWidget* parent) : QPlainTextEdit(parent) {
@@ -27,32 +25,67 @@ QString LogBox::ShownForm(const QString& text) {
 int LogBox::ShownPosition(int position) const {
   if (position >= text_.size()) return document()->characterCount() - 1;
   int shown = 0;
-  for (int i = 0; i < position; ++i)
+  for (int i = shownFrom_; i < position; ++i)
     if (!(text_[i] == QLatin1Char('\n') && i > 0 && text_[i - 1] == QLatin1Char('\r'))) ++shown;
   return shown;
 }
 
 void LogBox::SetText(const QString& text) {
   text_ = text;
-  endsInCarriageReturn_ = false;
-  setPlainText(ShownForm(text));
+  ShowTail();
   selStart_ = 0;
+  caretPending_ = false;
   emit Changed();
 }
 
 void LogBox::AppendText(const QString& text) {
   if (text.isEmpty()) return;
   text_ += text;
-  QTextCursor end(document());
-  end.movePosition(QTextCursor::End);
-  end.insertText(ShownForm(text));
+  pending_ += text;
+  ScheduleFlush();
   emit Changed();
 }
 
 void LogBox::SetSelStart(int position) {
   selStart_ = qBound(0, position, static_cast<int>(text_.size()));
-  QTextCursor caret(document());
-  caret.setPosition(qMin(ShownPosition(selStart_), document()->characterCount() - 1));
-  setTextCursor(caret);
-  ensureCursorVisible();
+  caretPending_ = true;
+  ScheduleFlush();
+}
+
+void LogBox::ScheduleFlush() {
+  if (flushScheduled_) return;
+  flushScheduled_ = true;
+  QMetaObject::invokeMethod(this, &LogBox::Flush, Qt::QueuedConnection);
+}
+
+void LogBox::Flush() {
+  flushScheduled_ = false;
+  if (pending_.size() > kShownLimit || document()->characterCount() + pending_.size() > 2 * kShownLimit) {
+    ShowTail();
+  } else if (!pending_.isEmpty()) {
+    QTextCursor end(document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(ShownForm(pending_));
+    pending_.clear();
+  }
+  if (caretPending_) {
+    caretPending_ = false;
+    QTextCursor caret(document());
+    caret.setPosition(qMin(ShownPosition(selStart_), document()->characterCount() - 1));
+    setTextCursor(caret);
+    ensureCursorVisible();
+  }
+}
+
+// Showing only the end keeps a very long output from costing more than the output itself.
+void LogBox::ShowTail() {
+  pending_.clear();
+  int start = qMax(0, static_cast<int>(text_.size()) - kShownLimit);
+  if (start > 0) {
+    int lineEnd = static_cast<int>(text_.indexOf(QLatin1Char('\n'), start));
+    if (lineEnd >= 0) start = lineEnd + 1;  // begin with a whole line
+  }
+  shownFrom_ = start;
+  endsInCarriageReturn_ = false;
+  setPlainText(ShownForm(text_.mid(start)));
 }

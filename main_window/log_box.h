@@ -4,7 +4,8 @@
 
 // The main window's log. It keeps the exact text (CR LF and lone CR included) beside the shown
 // document, because the document turns every line end into a paragraph. Appending adds only the
-// new piece to both, so a long output costs time in proportion to its size.
+// new piece, and the document takes the pieces in one go when the event loop is back (nothing
+// repaints while a command runs anyway), so a long output costs time in proportion to its size.
 class LogBox : public QPlainTextEdit {
   Q_OBJECT
  public:
@@ -16,6 +17,10 @@ class LogBox : public QPlainTextEdit {
   // The caret as a position in Text() (0 to its length).
   int SelStart() const { return selStart_; }
   void SetSelStart(int position);
+  // Brings the shown document up to date; runs by itself once the event loop is back.
+  void Flush();
+  // The document shows at most about this many characters: the end of the text.
+  static constexpr int kShownLimit = 1'000'000;
 
  signals:
   void Changed();
@@ -24,7 +29,14 @@ class LogBox : public QPlainTextEdit {
   QString ShownForm(const QString& text);  // line ends as the document shows them
   int ShownPosition(int position) const;
 
+  void ScheduleFlush();
+  void ShowTail();
+
+  int shownFrom_ = 0;  // the position in text_ where the shown document starts
   QString text_;
+  QString pending_;  // appended to text_ but not yet to the shown document
+  bool flushScheduled_ = false;
+  bool caretPending_ = false;
   int selStart_ = 0;
   bool endsInCarriageReturn_ = false;  // a LF that follows is part of the line end already shown
 };

@@ -1,5 +1,6 @@
 #include "main_window/obb_candidates.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -46,6 +47,9 @@ QStringList FilesInFolder(const QString& folder) {
     std::error_code typeError;
     if (it->is_regular_file(typeError)) names.append(QString::fromStdString(it->path().filename().string()));
   }
+  // Directory order on Linux file systems is a hash order; list by name, as users expect.
+  std::sort(names.begin(), names.end(),
+            [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
   return names;
 }
 

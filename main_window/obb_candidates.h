@@ -16,7 +16,7 @@ struct ObbCollection {
   bool fromPackageFolder = false;  // a folder named after the package was used (even when empty)
 };
 
-// Every file of the package's own folder, whatever its name, in listing order.
+// Every file of the package's own folder, whatever its name, in the order given.
 QList<ObbCandidate> CandidatesInPackageFolder(const QString& packageFolder, const QStringList& fileNames);
 
 // Files beside the APK whose path ends in "obb", "pak", "zip" or "dle" (any case, no dot needed);
@@ -27,8 +27,8 @@ QList<ObbCandidate> CandidatesBesideApk(const QString& apkFolder, const QStringL
 // the APK. apkFolder ends with "/" (or is empty).
 ObbCollection CollectObbCandidates(const QString& apkFolder, const QString& packageName);
 
-// The regular files directly in a folder, in the order the file system lists them; a folder that
-// cannot be listed gives none.
+// The regular files directly in a folder, by name (letter case ignored); a folder that cannot be
+// listed gives none.
 QStringList FilesInFolder(const QString& folder);
 
 // A file counts as present when its name occurs anywhere in the listing, letter case ignored.

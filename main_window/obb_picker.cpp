@@ -4,6 +4,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QTimer>
 
 #include "main_window/morvell.h"
@@ -36,6 +38,24 @@ Widget* Make(QWidget* parent, const char* name, QRect geometry, int index = -1) 
   return widget;
 }
 
+// The install button's caption is wider than the button: it wraps onto two lines instead of
+// being cut at both ends.
+class WrappingButton : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(rect().adjusted(3, 1, -3, -1), Qt::AlignCenter | Qt::TextWordWrap, text().trimmed());
+  }
+};
+
 QString ApkFileNameOf(QWidget* mainWindow) {
   auto* main = qobject_cast<morvell*>(mainWindow);
   return main && main->Label5 ? main->Label5->text() : QString();
@@ -58,7 +78,7 @@ void Form3::CreateControls() {
   Label1[kTopBand] = Make<QLabel>(Frame1[kTopBand], "Label1", Twips(120, 240, 8565, 210), kTopBand);
   Label1[kTopBand]->setFont(Font(QStringLiteral("Arial"), 8.25));
 
-  Command1 = Make<QPushButton>(this, "Command1", Twips(9000, 120, 2535, 495));
+  Command1 = Make<WrappingButton>(this, "Command1", Twips(9000, 120, 2535, 495));
   Command1->setText(QStringLiteral("将所选的OBB文件安装到设备           "));
   Command1->setToolTip(QStringLiteral("在设备上安装选定的OBB文件           "));
   Command1->setFont(Font(QStringLiteral("MS Sans Serif"), 9.75, true));

@@ -96,11 +96,21 @@ TEST(ObbCandidates, NamesWithBlanksChineseAndApostrophesAreListed) {
   QTemporaryDir dir;
   const QStringList names{"main 1.obb", "数据包.obb", "it's.obb"};
   for (const QString& name : names) Touch(dir.path() + '/' + name);
-  QStringList listed = FilesInFolder(dir.path());
-  listed.sort();
   QStringList expected = names;
   expected.sort();
-  EXPECT_EQ(listed, expected);
+  EXPECT_EQ(FilesInFolder(dir.path()), expected);
+}
+
+TEST(ObbCandidates, FilesAreListedByNameIgnoringCase) {
+  QTemporaryDir dir;
+  for (int i = 20; i >= 1; --i) Touch(dir.path() + QString("/main.%1.obb").arg(i, 2, 10, QChar('0')));
+  Touch(dir.path() + "/B.obb");
+  Touch(dir.path() + "/a.obb");
+  QDir(dir.path()).mkdir("c.obb");
+  const QStringList listed = FilesInFolder(dir.path());
+  ASSERT_EQ(listed.size(), 22);
+  EXPECT_EQ(listed.mid(0, 3), QStringList({"a.obb", "B.obb", "main.01.obb"}));
+  EXPECT_EQ(listed.last(), "main.20.obb");
 }
 
 TEST(ObbCandidates, PresenceIsASubstringTestIgnoringCase) {

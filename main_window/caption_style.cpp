@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFontMetrics>
+#include <QPainter>
 #include <QWidget>
 
 namespace {
@@ -19,17 +20,31 @@ constexpr qreal kSmallestPointSize = 7.0;
 
 void CaptionStyle::drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette,
                                 bool enabled, const QString& text, QPalette::ColorRole textRole) const {
-  QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, WithoutTrailingBlanks(text), textRole);
+  const QString caption = WithoutTrailingBlanks(text);
+  if (painter->fontMetrics().horizontalAdvance(caption) > rect.width()) flags |= Qt::TextWordWrap;
+  QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, caption, textRole);
 }
+
+namespace {
+
+bool FitsWith(const QAbstractButton* button, const QFont& font) {
+  const QString caption = WithoutTrailingBlanks(button->text());
+  QFontMetrics metrics(font);
+  // Room the style takes for the box of a check box or the frame of a button.
+  if (qobject_cast<const QCheckBox*>(button)) return metrics.horizontalAdvance(caption) + 24 <= button->width();
+  QRect room(0, 0, button->width() - 8, button->height() - 4);
+  QRect needed = metrics.boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, caption);
+  return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
+}  // namespace
+
+bool CaptionFits(const QAbstractButton* button) { return FitsWith(button, button->font()); }
 
 void FitCaptionFonts(QWidget* root) {
   for (QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
-    const QString caption = WithoutTrailingBlanks(button->text());
-    // Room the style takes for the frame of a button or the box of a check box.
-    const int reserved = qobject_cast<QCheckBox*>(button) ? 24 : 10;
     QFont font = button->font();
-    while (QFontMetrics(font).horizontalAdvance(caption) + reserved > button->width() &&
-           font.pointSizeF() - 0.5 >= kSmallestPointSize)
+    while (!FitsWith(button, font) && font.pointSizeF() - 0.5 >= kSmallestPointSize)
       font.setPointSizeF(font.pointSizeF() - 0.5);
     if (font != button->font()) button->setFont(font);
   }

@@ -4,7 +4,8 @@
 class QWidget;
 
 // Captions carry trailing blanks that belong to their text; drawn as they are they push a centred
-// caption to the left and cut off its start. This style draws every caption without them.
+// caption to the left and cut off its start. This style draws every caption without them, and
+// wraps a caption that is wider than its place onto a second line, as classic buttons do.
 class CaptionStyle : public QProxyStyle {
  public:
   using QProxyStyle::QProxyStyle;
@@ -12,6 +13,11 @@ class CaptionStyle : public QProxyStyle {
                     const QString& text, QPalette::ColorRole textRole = QPalette::NoRole) const override;
 };
 
+class QAbstractButton;
+
+// Whether the caption (without trailing blanks) fits the button: on at most two lines for a push
+// button, on one line beside the box for a check box.
+bool CaptionFits(const QAbstractButton* button);
 // Makes the font of each button and check box under root smaller, down to 7 points, until its
-// caption (without trailing blanks) fits its fixed width.
+// caption fits.
 void FitCaptionFonts(QWidget* root);

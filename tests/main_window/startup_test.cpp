@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -243,6 +244,7 @@ TEST_F(StartupTest, RoadWithoutApkLeavesTheWindowInItsNoApkState) {
 TEST_F(StartupTest, UnreadableOrOddSettingsFileFallsBackToDefaults) {
   {
     QFile file(SettingsStore().fileName());
+    QDir().mkpath(QFileInfo(file).absolutePath());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write("\x01garbage=[[[\n[Grant\nValue=\n[Kill]\nValue=a, b, c\n[Explentry]\nValue=@Variant(\\0\\0\\0)\n");
   }

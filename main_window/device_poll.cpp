@@ -45,7 +45,7 @@ void morvell::ShowDiskSpace() {
   const QString echo = objDOS->ExecuteCommand();
   const QString storage = DeviceStoragePath(echo);
   // Without a storage path the df line cannot be formed and the echo runs once more.
-  if (echo.size() >= 2 && !storage.isEmpty())
+  if (!storage.isEmpty())
     objDOS->CommandLine(tools::AdbCommand(QStringLiteral(" shell df -h ") + storage));
   const QString df = objDOS->ExecuteCommand();
   Module1::OutputSilenced = false;

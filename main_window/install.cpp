@@ -1,7 +1,10 @@
+#include <functional>
+
 #include <QCheckBox>
 #include <QPushButton>
 #include <QLabel>
 
+#include "main_window/disk_space.h"
 #include "main_window/morvell.h"
 #include "main_window/obb_candidates.h"
 #include "main_window/obb_picker.h"
@@ -28,12 +31,17 @@ QString ObbFolderOnDevice(const QString& storagePath, const QString& packageName
 
 // Runs a command on the package's OBB folder. Without a storage path the line cannot be formed:
 // the runner keeps its last command line (the echo) and runs that again.
-QString RunOnObbFolder(DOSOutputs& dos, const QString& storageEcho, const QString& argumentsBefore,
-                       const QString& packageName, const QString& argumentsAfter = QString()) {
-  QString storagePath;
-  if (StoragePathOfEcho(storageEcho, &storagePath))
-    dos.CommandLine(tools::AdbCommand(argumentsBefore + ObbFolderOnDevice(storagePath, packageName) + argumentsAfter));
+QString RunOnObbFolder(DOSOutputs& dos, const QString& storageEcho, const QString& packageName,
+                       const std::function<QString(const QString& obbFolder)>& arguments) {
+  QString storagePath = DeviceStoragePath(storageEcho);
+  if (!storagePath.isEmpty()) dos.CommandLine(tools::AdbCommand(arguments(ObbFolderOnDevice(storagePath, packageName))));
   return dos.ExecuteCommand();
+}
+
+// adb push takes its target literally; a blank in it would split it into two arguments.
+QString DeviceTarget(const QString& path) {
+  bool blank = path.contains(u' ') || path.contains(u'\t');
+  return blank ? kQuote + path + kQuote : path;
 }
 
 QString EchoStorage(DOSOutputs& dos) {
@@ -43,7 +51,8 @@ QString EchoStorage(DOSOutputs& dos) {
 
 QString SilencedListing(DOSOutputs& dos, const QString& packageName) {
   Module1::OutputSilenced = true;
-  QString listing = RunOnObbFolder(dos, EchoStorage(dos), QStringLiteral(" shell ls -Ral "), packageName);
+  QString listing = RunOnObbFolder(dos, EchoStorage(dos), packageName,
+                                   [](const QString& obbFolder) { return QStringLiteral(" shell ls -Ral ") + obbFolder; });
   Module1::OutputSilenced = false;
   return listing;
 }
@@ -88,7 +97,8 @@ void TransferObbFiles(morvell& w) {
       if (present == 0) {
         w.LogLine(kRemoveFolder + QStringLiteral("/Android/obb/") + packageName);
         Module1::OutputSilenced = true;
-        RunOnObbFolder(dos, EchoStorage(dos), QStringLiteral(" shell rm -r "), packageName);
+        RunOnObbFolder(dos, EchoStorage(dos), packageName,
+                       [](const QString& obbFolder) { return QStringLiteral(" shell rm -r ") + obbFolder; });
         Module1::OutputSilenced = false;
       }
     }
@@ -102,8 +112,10 @@ void TransferObbFiles(morvell& w) {
     Module1::OutputSilenced = true;
     QString storageEcho = EchoStorage(dos);
     Module1::OutputSilenced = false;
-    RunOnObbFolder(dos, storageEcho, QStringLiteral(" push ") + kQuote + Module1::ObbFilePaths[n] + kQuote + u' ',
-                   packageName, u'/' + name);
+    const QString localPath = Module1::ObbFilePaths[n];
+    RunOnObbFolder(dos, storageEcho, packageName, [&](const QString& obbFolder) {
+      return QStringLiteral(" push ") + kQuote + localPath + kQuote + u' ' + DeviceTarget(obbFolder + u'/' + name);
+    });
   }
 }
 

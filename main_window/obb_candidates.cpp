@@ -57,12 +57,6 @@ bool NameOccursIn(const QString& listing, const QString& fileName) {
   return listing.contains(fileName, Qt::CaseInsensitive);
 }
 
-bool StoragePathOfEcho(const QString& echoOutput, QString* storagePath) {
-  if (echoOutput.size() < 2) return false;
-  *storagePath = echoOutput.left(echoOutput.size() - 2);
-  return true;
-}
-
 QString GetFolderPath(const QString& path) {
   qsizetype last = path.lastIndexOf('/');
   return last < 0 ? QString() : path.left(last + 1);

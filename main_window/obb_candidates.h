@@ -34,7 +34,3 @@ QStringList FilesInFolder(const QString& folder);
 // A file counts as present when its name occurs anywhere in the listing, letter case ignored.
 bool NameOccursIn(const QString& listing, const QString& fileName);
 
-
-// The device's storage path from the echo of $EXTERNAL_STORAGE: the output without its line end.
-// False when the output is too short to give one.
-bool StoragePathOfEcho(const QString& echoOutput, QString* storagePath);

@@ -1,6 +1,7 @@
 #include <QLabel>
 
 #include "main_window/log_box.h"
+#include "main_window/disk_space.h"
 #include "main_window/morvell.h"
 #include "main_window/obb_candidates.h"
 #include "main_window/permissions_window.h"
@@ -78,8 +79,8 @@ void morvell::Command5_Click() {
   LogLine(kRemoveFolder + QStringLiteral("/Android/obb/") + packageName);
   Module1::OutputSilenced = true;
   QString storageEcho = Run(*objDOS, QStringLiteral(" shell echo $EXTERNAL_STORAGE"));
-  QString storagePath;
-  if (StoragePathOfEcho(storageEcho, &storagePath))
+  QString storagePath = DeviceStoragePath(storageEcho);
+  if (!storagePath.isEmpty())
     objDOS->CommandLine(tools::AdbCommand(QStringLiteral(" shell rm -r ") + storagePath + QStringLiteral("/Android/obb/") + packageName));
   objDOS->ExecuteCommand();
   Module1::OutputSilenced = false;

@@ -286,9 +286,8 @@ TEST_F(Install, HiddenPickerKeepsItsTogglesAndAClosedOneStartsAfresh) {
   EXPECT_TRUE(folder.onDevice("Android/obb/com.x/main.obb"));
 }
 
-// The local path is quoted and reaches adb whole; the remote path is not quoted, so a name with a
-// blank reaches adb as two arguments and does not land on the device under its name.
-TEST_F(Install, UnusualFileNamesReachAdbAsOneLocalArgument) {
+// Both paths reach adb whole; the target is quoted only when it holds a blank.
+TEST_F(Install, UnusualFileNamesReachAdbAsOneArgumentEach) {
   const QStringList names{"main 1.obb", "数据包.obb", "it's.obb"};
   for (const QString& name : names) PutBesideApk(name);
   dialogs.OnModal(ConfirmPicker);
@@ -298,10 +297,10 @@ TEST_F(Install, UnusualFileNamesReachAdbAsOneLocalArgument) {
   const QStringList calls = folder.calls();
   EXPECT_TRUE(calls.contains(Push(apkFolder + "数据包.obb", "数据包.obb")));
   EXPECT_TRUE(calls.contains(Push(apkFolder + "it's.obb", "it's.obb")));
-  EXPECT_TRUE(calls.contains("adb push \"" + apkFolder + "main 1.obb\" /sdcard/Android/obb/com.x/main 1.obb"));
+  EXPECT_TRUE(calls.contains("adb push \"" + apkFolder + "main 1.obb\" \"/sdcard/Android/obb/com.x/main 1.obb\""));
   EXPECT_TRUE(folder.onDevice("Android/obb/com.x/数据包.obb"));
   EXPECT_TRUE(folder.onDevice("Android/obb/com.x/it's.obb"));
-  EXPECT_FALSE(folder.onDevice("Android/obb/com.x/main 1.obb"));
+  EXPECT_TRUE(folder.onDevice("Android/obb/com.x/main 1.obb"));
   EXPECT_TRUE(Log().endsWith(Line(kAllDone)));
 }
 

@@ -122,18 +122,6 @@ TEST(ObbCandidates, PresenceIsASubstringTestIgnoringCase) {
   EXPECT_FALSE(NameOccursIn("", "main.obb"));
 }
 
-TEST(ObbCandidates, StoragePathDropsTheLineEnd) {
-  QString path = "unchanged";
-  EXPECT_TRUE(StoragePathOfEcho("/sdcard\r\n", &path));
-  EXPECT_EQ(path, "/sdcard");
-  EXPECT_TRUE(StoragePathOfEcho("\r\n", &path));
-  EXPECT_EQ(path, "");
-  path = "unchanged";
-  EXPECT_FALSE(StoragePathOfEcho("x", &path));
-  EXPECT_FALSE(StoragePathOfEcho("", &path));
-  EXPECT_EQ(path, "unchanged");
-}
-
 TEST(FolderPath, KeepsTheFolderWithItsClosingSlash) {
   EXPECT_EQ(GetFolderPath("/home/u/apks/game.apk"), "/home/u/apks/");
   EXPECT_EQ(GetFolderPath("/game.apk"), "/");

@@ -5,12 +5,12 @@
 #include <QPushButton>
 #include <QStringList>
 #include <algorithm>
-#include <filesystem>
 
 #include "main_window/apk_icon.h"
 #include "main_window/badging_parser.h"
 #include "main_window/log_box.h"
 #include "main_window/morvell.h"
+#include "main_window/obb_candidates.h"
 #include "platform/beep.h"
 #include "runner/tools.h"
 
@@ -25,16 +25,12 @@ const std::array<QString, 3> kFallbackIcons = {
 
 constexpr int kIconSlot = 9;
 
-// Names of the files directly in the folder whose path ends in "obb" (any case), in the order
-// the directory lists them; at most what the array holds.
+// Names of the files directly in the folder whose path ends in "obb" (any case), listed as the
+// install lists its candidates; at most what the array holds.
 void CollectObbNames(const QString& folder, BoundedTextArray<255>& names, qint16& count) {
-  std::error_code error;
-  for (std::filesystem::directory_iterator it(QFile::encodeName(folder).constData(), error), end;
-       !error && it != end; it.increment(error)) {
-    if (!it->is_regular_file(error)) continue;
-    const QString path = QFile::decodeName(it->path().c_str());
-    if (path.right(3).toLower() != QLatin1String("obb")) continue;
-    if (!names.Set(count + 1, GetFileName(path))) break;
+  for (const QString& name : FilesInFolder(folder)) {
+    if ((folder + name).right(3).toLower() != QLatin1String("obb")) continue;
+    if (!names.Set(count + 1, name)) break;
     ++count;
   }
 }

@@ -28,7 +28,8 @@ QList<ObbCandidate> CandidatesBesideApk(const QString& apkFolder, const QStringL
 ObbCollection CollectObbCandidates(const QString& apkFolder, const QString& packageName) {
   ObbCollection collection;
   QString packageFolder = apkFolder + packageName;
-  if (FolderExists(packageFolder)) {
+  // Without a package name (the badging failed) the APK's own folder is no package folder.
+  if (!packageName.isEmpty() && FolderExists(packageFolder)) {
     collection.fromPackageFolder = true;
     collection.candidates = CandidatesInPackageFolder(packageFolder, FilesInFolder(packageFolder));
   } else {

@@ -69,6 +69,11 @@ TEST(ObbCandidates, PackageFolderWinsOverFilesBesideTheApk) {
   ObbCollection other = CollectObbCandidates(folder, "com.other");
   EXPECT_FALSE(other.fromPackageFolder);
   EXPECT_EQ(Names(other.candidates), QStringList{"beside.obb"});
+
+  // An APK whose badging failed has no package name: its own folder is not a package folder.
+  ObbCollection unnamed = CollectObbCandidates(folder, "");
+  EXPECT_FALSE(unnamed.fromPackageFolder);
+  EXPECT_EQ(Names(unnamed.candidates), QStringList{"beside.obb"});
 }
 
 TEST(ObbCandidates, EmptyPackageFolderGivesNoCandidatesButCounts) {

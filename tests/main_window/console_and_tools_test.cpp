@@ -12,22 +12,21 @@
 #include "runner/tools.h"
 #include "console_fixture.h"
 
-namespace {
-const char kUsage[] = "Android Debug Bridge version 1.0.41\n";
-}
-
 using ConsoleInput = ConsoleWindowTest;
 
 // Each text as typed, and the arguments that adb received (as the fake logs them: an argument
 // holding a blank or a quote is shown quoted). Shell syntax must arrive as plain arguments and
-// must never run anything on the PC: every case would otherwise create a file in `trap`.
+// must never run anything on the PC: every case would otherwise create a file in `trap`. An empty
+// text runs adb alone, whose usage text is echoed.
 TEST_F(ConsoleInput, ReachesAdbAsArgumentsAndNeverThroughAShell) {
+  folder.setScenario("adb", "when~ ^$\nout Android Debug Bridge version 1.0.41\\n\nexit 1\n");
   const QString trap = folder.path() + "/pwned";
   struct Case {
     QString typed;
     QString received;
   };
   const Case cases[] = {
+      {"", "adb"},
       {"devices -l", "adb devices -l"},
       {"  devices  ", "adb devices"},
       {"shell \"echo a b\"", "adb shell \"echo a b\""},
@@ -40,7 +39,6 @@ TEST_F(ConsoleInput, ReachesAdbAsArgumentsAndNeverThroughAShell) {
       {"shell echo $(touch " + trap + ")", "adb shell echo $(touch " + trap + ")"},
       {"shell echo `touch " + trap + "`", "adb shell echo `touch " + trap + "`"},
   };
-  ASSERT_NE(window->Text1, nullptr);
   for (const Case& c : cases) {
     folder.clearCalls();
     window->Text1->setText(c.typed);
@@ -51,84 +49,69 @@ TEST_F(ConsoleInput, ReachesAdbAsArgumentsAndNeverThroughAShell) {
   }
   EXPECT_FALSE(QFileInfo::exists(trap));
   EXPECT_FALSE(QFileInfo::exists(QDir::currentPath() + "/pwned"));
+  EXPECT_TRUE(window->txtOutputs->Text().contains("Android Debug Bridge version 1.0.41"));
 }
 
-TEST_F(ConsoleInput, EmptyTextRunsAdbAloneAndEchoesItsUsage) {
-  folder.setScenario("adb", QStringLiteral("when~ ^$\nout %1\nexit 1\n").arg(QString(kUsage).replace("\n", "\\n")));
-  window->Text1->clear();
-  window->Text1_KeyDown(13);
-  EXPECT_EQ(window->objDOS->CommandLine(), tools::AdbCommand(" "));
-  EXPECT_EQ(folder.calls(), QStringList{"adb"});
-  EXPECT_TRUE(window->txtOutputs->Text().contains("Android Debug Bridge version 1.0.41"))
-      << window->txtOutputs->Text().toStdString();
-}
-
-TEST_F(ConsoleInput, BeepsBeforeRunningOnEnterAndOnRun) {
+// Enter in the box and the Run button beep first, then run the line; other keys do nothing.
+TEST_F(ConsoleInput, EnterAndRunBeepBeforeRunningAndOtherKeysDoNothing) {
   folder.setScenario("adb", "when *\nout List of devices attached\\n\n");
-  window->Text1->setText("devices");
-
-  window->Text1_KeyDown(13);
-  EXPECT_EQ(beepsAtFirstChunk, 1);
-  beepsAtFirstChunk = -1;
-  window->Command7_Click();
-  EXPECT_EQ(beepsAtFirstChunk, 2);
-
-  EXPECT_EQ(beeps.count(), 2);
-  EXPECT_EQ(folder.calls(), (QStringList{"adb devices", "adb devices"}));
-}
-
-TEST_F(ConsoleInput, OtherKeysDoNothing) {
   window->Text1->setText("devices");
   for (int key : {0, 10, 27, 65, 113}) window->Text1_KeyDown(key);
   EXPECT_EQ(beeps.count(), 0);
   EXPECT_TRUE(folder.calls().isEmpty());
-}
 
-TEST_F(ConsoleInput, EnterPressedInTheBoxRunsIt) {
-  window->Text1->setText("get-state");
-  QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
-  QApplication::sendEvent(window->Text1, &press);
-  EXPECT_EQ(folder.calls(), QStringList{"adb get-state"});
-  EXPECT_EQ(beeps.count(), 1);
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+  QApplication::sendEvent(window->Text1, &enter);
+  EXPECT_EQ(beepsAtFirstChunk, 1);
+  beepsAtFirstChunk = -1;
+  window->Command7->click();
+  EXPECT_EQ(beepsAtFirstChunk, 2);
+  EXPECT_EQ(beeps.count(), 2);
+  EXPECT_EQ(folder.calls(), (QStringList{"adb devices", "adb devices"}));
+  EXPECT_TRUE(window->txtOutputs->Text().contains("List of devices attached"));
 }
 
 using WindowToggles = ConsoleWindowTest;
 
 TEST_F(WindowToggles, ConsoleRowAndToolPanelSwitchBetweenTheirTwoSizes) {
   window->SetHeightTwips(7260);
-  window->Command6_Click();
+  window->Command6->click();
   EXPECT_EQ(window->HeightTwips(), 7770);
-  window->Command6_Click();
+  window->Command6->click();
   EXPECT_EQ(window->HeightTwips(), 7260);
   window->SetHeightTwips(6000);  // any height but the shown one shows the row
-  window->Command6_Click();
+  window->Command6->click();
   EXPECT_EQ(window->HeightTwips(), 7770);
 
   window->SetWidthTwips(8625);
-  window->Command11_Click();
+  window->Command11->click();
   EXPECT_EQ(window->WidthTwips(), 14865);
-  window->Command11_Click();
+  window->Command11->click();
   EXPECT_EQ(window->WidthTwips(), 8625);
   window->SetWidthTwips(9000);  // any width but the hidden one hides the panel
-  window->Command11_Click();
+  window->Command11->click();
   EXPECT_EQ(window->WidthTwips(), 8625);
 }
 
 using HeadsetButtons = ConsoleWindowTest;
 
-TEST_F(HeadsetButtons, EveryButtonRunsItsCommandsThenBeepsAndHidesThePanel) {
+TEST_F(HeadsetButtons, EveryButtonRunsItsLinesThenBeepsAndHidesThePanel) {
   for (int index = 0; index < kHeadsetSettingCount; ++index) {
+    SCOPED_TRACE(index);
     folder.clearCalls();
     window->SetWidthTwips(14865);
     const int beepsBefore = beeps.count();
-    window->Command13_Click(index);
-    EXPECT_EQ(folder.calls().size(), HeadsetSettings()[index].arguments.size()) << index;
-    EXPECT_EQ(beeps.count(), beepsBefore + 1) << index;
-    EXPECT_EQ(window->WidthTwips(), 8625) << index;
+    window->Command13[index]->click();
+    QStringList expected;
+    for (const QString& arguments : HeadsetSettings()[index].arguments) expected << "adb" + arguments;
+    EXPECT_EQ(folder.calls(), expected);
+    EXPECT_EQ(beeps.count(), beepsBefore + 1);
+    EXPECT_EQ(window->WidthTwips(), 8625);
   }
+  EXPECT_EQ(folder.calls(), QStringList{"adb reboot"}) << "the last button reboots, alone";
 }
 
-TEST_F(HeadsetButtons, Texture2048SetsWidthThenHeightAndEchoesBoth) {
+TEST_F(HeadsetButtons, Texture2048SetsWidthThenHeightAndEchoesBothBeforeTheBeep) {
   folder.setScenario("adb",
                      "when shell setprop debug.oculus.textureWidth 2048\nout width set\\n\n"
                      "when shell setprop debug.oculus.textureHeight 2048\nout height set\\n\n");
@@ -138,15 +121,7 @@ TEST_F(HeadsetButtons, Texture2048SetsWidthThenHeightAndEchoesBoth) {
   const QString log = window->txtOutputs->Text();
   ASSERT_TRUE(log.contains("width set")) << log.toStdString();
   EXPECT_LT(log.indexOf("width set"), log.indexOf("height set"));
-  EXPECT_EQ(beepsAtFirstChunk, 0);  // the beep marks the end
-}
-
-TEST_F(HeadsetButtons, RebootRunsOnlyReboot) {
-  window->SetWidthTwips(14865);
-  window->Command13_Click(22);
-  EXPECT_EQ(folder.calls(), QStringList{"adb reboot"});
-  EXPECT_EQ(beeps.count(), 1);
-  EXPECT_EQ(window->WidthTwips(), 8625);
+  EXPECT_EQ(beepsAtFirstChunk, 0);
 }
 
 TEST_F(HeadsetButtons, IndexOutsideTheTableRunsNothing) {
@@ -159,43 +134,28 @@ TEST_F(HeadsetButtons, IndexOutsideTheTableRunsNothing) {
 
 TEST_F(HeadsetButtons, MtpButtonRunsSvcThenBeeps) {
   folder.setScenario("adb", "when *\nout ok\\n\n");
-  window->Command12_Click();
+  window->Command12->click();
   EXPECT_EQ(folder.calls(), QStringList{"adb shell svc usb setFunctions mtp true"});
   EXPECT_EQ(beepsAtFirstChunk, 0);
   EXPECT_EQ(beeps.count(), 1);
 }
 
-TEST_F(HeadsetButtons, ClickingAPanelButtonRunsItsSetting) {
-  ASSERT_NE(window->Command13[9], nullptr);
-  window->Command13[9]->click();
-  EXPECT_EQ(folder.calls(), QStringList{"adb shell setprop debug.oculus.fullRateCapture 1"});
-}
-
 using Exit = ConsoleWindowTest;
 
-TEST_F(Exit, UntickedCheck2EndsWithoutRunningAnything) {
-  window->Check2->setChecked(false);
-  window->Form_QueryUnload();
-  EXPECT_TRUE(folder.calls().isEmpty());
-  EXPECT_EQ(quits, 1);
-}
-
-TEST_F(Exit, TickedCheck2StopsTheAdbServerThenEnds) {
+TEST_F(Exit, ClosingStopsTheAdbServerOnlyWhenCheck2IsTickedThenEndsOnce) {
   int quitsWhenAdbRan = -1;
   window->objDOS->ReceiveOutputs = [&](QString&) {
     if (quitsWhenAdbRan < 0) quitsWhenAdbRan = quits;
   };
-  window->Check2->setChecked(true);
-  window->Form_QueryUnload();
-  EXPECT_EQ(folder.calls(), QStringList{"adb kill-server"});
-  EXPECT_EQ(quitsWhenAdbRan, 0);
-  EXPECT_EQ(quits, 1);
-}
-
-TEST_F(Exit, ClosingTheWindowIsNeverCancelledAndEndsTheProgramOnce) {
-  window->Check2->setChecked(true);
-  window->show();
-  EXPECT_TRUE(window->close());
-  EXPECT_EQ(folder.calls(), QStringList{"adb kill-server"});
-  EXPECT_EQ(quits, 1);
+  for (bool ticked : {false, true}) {
+    SCOPED_TRACE(ticked);
+    folder.clearCalls();
+    quits = 0;
+    window->Check2->setChecked(ticked);
+    window->show();
+    EXPECT_TRUE(window->close()) << "closing is never cancelled";
+    EXPECT_EQ(folder.calls(), ticked ? QStringList{"adb kill-server"} : QStringList{});
+    EXPECT_EQ(quits, 1);
+  }
+  EXPECT_EQ(quitsWhenAdbRan, 0) << "the server stops before the end";
 }

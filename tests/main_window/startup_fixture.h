@@ -8,6 +8,8 @@
 #include <QSettings>
 #include <QWidget>
 #include <memory>
+#include <optional>
+#include <utility>
 
 #include "main_window/morvell.h"
 #include "main_window/settings.h"
@@ -24,15 +26,9 @@ inline QSettings SettingsStore() {
 class StartupTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    SettingsStore().clear();
-    QDir(platform::ApplicationsFolder()).removeRecursively();
-    Module1::ResetSharedState();
     platform::SetForegroundProbe([](const QWidget*) { return false; });
     morvell::SetQuitHandler([this] { ++quits; });
-    window = std::make_unique<morvell>();
-    splash = std::make_unique<QWidget>();
-    splash->show();
-    window->SetSplash(splash.get());
+    Fresh();
   }
   void TearDown() override {
     window.reset();
@@ -41,17 +37,31 @@ class StartupTest : public ::testing::Test {
     SettingsStore().clear();
   }
 
+  // Starts over with only these settings (a null value stays missing) and a new, unloaded window.
+  void Fresh(std::initializer_list<std::pair<const char*, const char*>> settings = {}) {
+    window.reset();
+    SettingsStore().clear();
+    for (const auto& [section, value] : settings)
+      if (value) SaveSetting(section, value);
+    QDir(platform::ApplicationsFolder()).removeRecursively();
+    Module1::ResetSharedState();
+    dialogs.emplace();
+    beeps.emplace();
+    quits = 0;
+    window = std::make_unique<morvell>();
+    splash->show();
+    window->SetSplash(splash.get());
+  }
   void Load(const QString& commandLine = QString()) {
     window->SetCommandLine(commandLine);
     window->Form_Load();
   }
-  static void Set(const QString& section, const QString& value) { SaveSetting(section, value); }
   static QString Get(const QString& section) { return GetSetting(section, QStringLiteral("<missing>")); }
 
   FakeProgramFolder tools;
-  ScriptedDialogs dialogs;
-  BeepCounter beeps;
+  std::optional<ScriptedDialogs> dialogs;
+  std::optional<BeepCounter> beeps;
   int quits = 0;
-  std::unique_ptr<QWidget> splash;
+  std::unique_ptr<QWidget> splash = std::make_unique<QWidget>();
   std::unique_ptr<morvell> window;
 };

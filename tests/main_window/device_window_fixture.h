@@ -14,20 +14,14 @@
 #include "support/fake_program_folder.h"
 #include "support/scripted_dialogs.h"
 
-// A main window whose runner echoes into its log as start-up wires it, with the fake adb playing a
-// device, an APK "game.apk" of package "com.x" in a folder of its own, beeps counted, message
-// boxes and modal windows scripted, and waits that pass at once.
+// A main window echoing its runner into the log, the fake adb playing a device, "game.apk" of
+// package "com.x" alone in a folder, dialogs scripted and waits that pass at once.
 class DeviceWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     Module1::ResetSharedState();
-    SetWaitClock([moment = QDateTime::currentDateTime()]() mutable {
-      moment = moment.addMSecs(500);
-      return moment;
-    });
+    SetWaitClock([moment = QDateTime::currentDateTime()]() mutable { return moment = moment.addMSecs(500); });
     folder.deviceRoot();
-    apkFolder = apkDir.path() + '/';
-    PutBesideApk("game.apk");
     window = std::make_unique<morvell>();
     window->objDOS = std::make_unique<DOSOutputs>();
     window->objDOS->ReceiveOutputs = [this](QString& chunk) { window->objDOS_ReceiveOutputs(chunk); };
@@ -42,19 +36,17 @@ class DeviceWindowTest : public ::testing::Test {
   }
 
   void PutBesideApk(const QString& relPath, const QByteArray& content = "obb") {
-    const QString path = apkFolder + relPath;
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    QDir().mkpath(QFileInfo(apkFolder + relPath).path());
+    QFile file(apkFolder + relPath);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << relPath.toStdString();
     file.write(content);
   }
-
   QString Log() const { return window->txtOutputs->Text(); }
 
   FakeProgramFolder folder;
   BeepCounter beeps;
   ScriptedDialogs dialogs;
   QTemporaryDir apkDir;
-  QString apkFolder;
+  const QString apkFolder = apkDir.path() + '/';
   std::unique_ptr<morvell> window;
 };

@@ -16,17 +16,16 @@ QStringList Names(const QList<ObbCandidate>& candidates) {
 }
 
 void Touch(const QString& path) {
+  QDir().mkpath(QFileInfo(path).path());
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-  file.write("x");
 }
 
 }  // namespace
 
 TEST(ObbCandidates, BesideApkNeedsOneFileEndingInObb) {
   struct Case {
-    QStringList files;
-    QStringList expected;
+    QStringList files, expected;
   };
   const Case cases[] = {
       {{"game.apk", "data.pak", "extra.zip"}, {}},
@@ -37,59 +36,37 @@ TEST(ObbCandidates, BesideApkNeedsOneFileEndingInObb) {
       {{"game.apk", "level.dle"}, {}},
       {{}, {}},
   };
-  for (const Case& c : cases) {
+  for (const Case& c : cases)
     EXPECT_EQ(Names(CandidatesBesideApk("/apks/", c.files)), c.expected) << c.files.join(',').toStdString();
-  }
 }
 
-TEST(ObbCandidates, PathsJoinFolderAndName) {
-  auto beside = CandidatesBesideApk("/apks/", {"main.obb"});
-  ASSERT_EQ(beside.size(), 1);
-  EXPECT_EQ(beside[0].path, "/apks/main.obb");
-  auto inFolder = CandidatesInPackageFolder("/apks/com.x", {"notes.txt", "main.obb"});
-  ASSERT_EQ(inFolder.size(), 2);
-  EXPECT_EQ(inFolder[0].name, "notes.txt");
-  EXPECT_EQ(inFolder[0].path, "/apks/com.x/notes.txt");
-}
-
+// A folder named as the package beside the APK gives all its own files (even when empty); without a
+// package name (the badging failed) the APK's own folder is no package folder.
 TEST(ObbCandidates, PackageFolderWinsOverFilesBesideTheApk) {
   QTemporaryDir dir;
   const QString folder = dir.path() + '/';
-  Touch(folder + "game.apk");
-  Touch(folder + "beside.obb");
-  QDir(folder).mkpath("com.x/sub");
-  Touch(folder + "com.x/notes.txt");
-  Touch(folder + "com.x/sub/deeper.obb");
-
-  ObbCollection collection = CollectObbCandidates(folder, "com.x");
-  EXPECT_TRUE(collection.fromPackageFolder);
-  EXPECT_EQ(Names(collection.candidates), QStringList{"notes.txt"});
-  EXPECT_EQ(collection.candidates[0].path, folder + "com.x/notes.txt");
-
-  ObbCollection other = CollectObbCandidates(folder, "com.other");
-  EXPECT_FALSE(other.fromPackageFolder);
-  EXPECT_EQ(Names(other.candidates), QStringList{"beside.obb"});
-
-  // An APK whose badging failed has no package name: its own folder is not a package folder.
-  ObbCollection unnamed = CollectObbCandidates(folder, "");
-  EXPECT_FALSE(unnamed.fromPackageFolder);
-  EXPECT_EQ(Names(unnamed.candidates), QStringList{"beside.obb"});
-}
-
-TEST(ObbCandidates, EmptyPackageFolderGivesNoCandidatesButCounts) {
-  QTemporaryDir dir;
-  QDir(dir.path()).mkpath("com.x");
-  Touch(dir.path() + "/main.obb");
-  ObbCollection collection = CollectObbCandidates(dir.path() + '/', "com.x");
-  EXPECT_TRUE(collection.fromPackageFolder);
-  EXPECT_TRUE(collection.candidates.isEmpty());
+  for (const char* file : {"game.apk", "beside.obb", "com.x/notes.txt", "com.x/sub/deeper.obb", "com.empty/sub/a.obb"})
+    Touch(folder + file);
+  const ObbCollection x = CollectObbCandidates(folder, "com.x");
+  EXPECT_TRUE(x.fromPackageFolder);
+  ASSERT_EQ(x.candidates.size(), 1);
+  EXPECT_EQ(x.candidates[0].name, "notes.txt");
+  EXPECT_EQ(x.candidates[0].path, folder + "com.x/notes.txt");
+  const ObbCollection empty = CollectObbCandidates(folder, "com.empty");
+  EXPECT_TRUE(empty.fromPackageFolder);
+  EXPECT_TRUE(empty.candidates.isEmpty());
+  for (const QString& package : {"com.other", ""}) {
+    const ObbCollection beside = CollectObbCandidates(folder, package);
+    EXPECT_FALSE(beside.fromPackageFolder) << package.toStdString();
+    ASSERT_EQ(beside.candidates.size(), 1);
+    EXPECT_EQ(beside.candidates[0].path, folder + "beside.obb");
+  }
 }
 
 TEST(ObbCandidates, UnlistableOrMissingFolderGivesNothing) {
   EXPECT_TRUE(FilesInFolder("/no/such/folder/").isEmpty());
   EXPECT_TRUE(FilesInFolder("").isEmpty());
   QTemporaryDir dir;
-  QDir(dir.path()).mkpath("locked");
   Touch(dir.path() + "/locked/a.obb");
   QFile::setPermissions(dir.path() + "/locked", QFileDevice::WriteOwner);
   if (QDir(dir.path() + "/locked").entryList(QDir::Files).isEmpty())  // not when run as root
@@ -97,34 +74,16 @@ TEST(ObbCandidates, UnlistableOrMissingFolderGivesNothing) {
   QFile::setPermissions(dir.path() + "/locked", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
-TEST(ObbCandidates, NamesWithBlanksChineseAndApostrophesAreListed) {
-  QTemporaryDir dir;
-  const QStringList names{"main 1.obb", "数据包.obb", "it's.obb"};
-  for (const QString& name : names) Touch(dir.path() + '/' + name);
-  QStringList expected = names;
-  expected.sort();
-  EXPECT_EQ(FilesInFolder(dir.path()), expected);
-}
-
+// Files only, ordered by name ignoring case, whatever their characters.
 TEST(ObbCandidates, FilesAreListedByNameIgnoringCase) {
   QTemporaryDir dir;
   for (int i = 20; i >= 1; --i) Touch(dir.path() + QString("/main.%1.obb").arg(i, 2, 10, QChar('0')));
-  Touch(dir.path() + "/B.obb");
-  Touch(dir.path() + "/a.obb");
+  for (const char* name : {"B.obb", "a.obb", "main 1.obb", "数据包.obb", "it's.obb"}) Touch(dir.path() + '/' + name);
   QDir(dir.path()).mkdir("c.obb");
   const QStringList listed = FilesInFolder(dir.path());
-  ASSERT_EQ(listed.size(), 22);
-  EXPECT_EQ(listed.mid(0, 3), QStringList({"a.obb", "B.obb", "main.01.obb"}));
-  EXPECT_EQ(listed.last(), "main.20.obb");
-}
-
-TEST(ObbCandidates, PresenceIsASubstringTestIgnoringCase) {
-  const QString listing =
-      "/sdcard/Android/obb/com.x:\r\ntotal 8\r\n-rw-rw---- 1 u0_a1 ext_data_rw 12 2026-01-01 00:00 main.1.com.x.obb\r\n";
-  EXPECT_TRUE(NameOccursIn(listing, "MAIN.1.COM.X.OBB"));
-  EXPECT_TRUE(NameOccursIn(listing, "com.x"));  // the folder's own path counts
-  EXPECT_FALSE(NameOccursIn(listing, "patch.1.com.x.obb"));
-  EXPECT_FALSE(NameOccursIn("", "main.obb"));
+  ASSERT_EQ(listed.size(), 25);
+  EXPECT_EQ(listed.mid(0, 5), QStringList({"a.obb", "B.obb", "it's.obb", "main 1.obb", "main.01.obb"}));
+  EXPECT_EQ(listed.mid(23), QStringList({"main.20.obb", "数据包.obb"}));
 }
 
 TEST(FolderPath, KeepsTheFolderWithItsClosingSlash) {

@@ -73,24 +73,18 @@ TEST_F(ConsoleInput, EnterAndRunBeepBeforeRunningAndOtherKeysDoNothing) {
 
 using WindowToggles = ConsoleWindowTest;
 
+// Any height but the shown one shows the row; any width but the hidden one hides the panel.
 TEST_F(WindowToggles, ConsoleRowAndToolPanelSwitchBetweenTheirTwoSizes) {
-  window->SetHeightTwips(7260);
-  window->Command6->click();
-  EXPECT_EQ(window->HeightTwips(), 7770);
-  window->Command6->click();
-  EXPECT_EQ(window->HeightTwips(), 7260);
-  window->SetHeightTwips(6000);  // any height but the shown one shows the row
-  window->Command6->click();
-  EXPECT_EQ(window->HeightTwips(), 7770);
-
-  window->SetWidthTwips(8625);
-  window->Command11->click();
-  EXPECT_EQ(window->WidthTwips(), 14865);
-  window->Command11->click();
-  EXPECT_EQ(window->WidthTwips(), 8625);
-  window->SetWidthTwips(9000);  // any width but the hidden one hides the panel
-  window->Command11->click();
-  EXPECT_EQ(window->WidthTwips(), 8625);
+  for (auto [before, after] : {std::pair{7260, 7770}, {7770, 7260}, {6000, 7770}}) {
+    window->SetHeightTwips(before);
+    window->Command6->click();
+    EXPECT_EQ(window->HeightTwips(), after) << before;
+  }
+  for (auto [before, after] : {std::pair{8625, 14865}, {14865, 8625}, {9000, 8625}}) {
+    window->SetWidthTwips(before);
+    window->Command11->click();
+    EXPECT_EQ(window->WidthTwips(), after) << before;
+  }
 }
 
 using HeadsetButtons = ConsoleWindowTest;

@@ -18,18 +18,22 @@
 
 namespace {
 
-const QString kDevice = QStringLiteral(
-    "when devices\nout List of devices attached\\n1WMHH0000000\\tdevice\\n\\n\n"
-    "when shell echo $EXTERNAL_STORAGE\nout /sdcard\\r\\n\n"
-    "when shell df -h /sdcard\nout Filesystem Size Used Avail Use% Mounted on\\r\\n"
-    "/dev/fuse 114G 16G 98G 15% /storage/emulated\\r\\n\n"
-    "when shell dumpsys package com.example.demo\nout     versionCode=1203 minSdk=24 targetSdk=29\\r\\n\n");
-
 QStringList FilesIn(const QString& folder) { return QDir(folder).entryList(QDir::Files); }
+
+bool WriteFile(const QString& path, const QByteArray& content = {}) {
+  QDir().mkpath(QFileInfo(path).path());
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+QByteArray ReadFile(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 }  // namespace
 
-// Start-up with an APK: the real aapt (when installed) or the fake one, the fake adb as a device.
+// Start-up with an APK: the real aapt (or the fake one) in the program folder, the fake adb as a device.
 class ApkStartup : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -40,34 +44,43 @@ class ApkStartup : public ::testing::Test {
       if (!RealAaptAvailable()) GTEST_SKIP() << "/usr/bin/aapt is not installed";
       ASSERT_TRUE(QFile::link(QStringLiteral("/usr/bin/aapt"), folder->path() + QStringLiteral("/aapt")));
     }
-    folder->setScenario(QStringLiteral("adb"), kDevice);
-    window = std::make_unique<morvell>();
+    folder->setScenario(QStringLiteral("adb"),
+                        QStringLiteral("when shell echo $EXTERNAL_STORAGE\nout /sdcard\\r\\n\n"
+                                       "when shell df -h /sdcard\nout Filesystem Size Used Avail Use% Mounted on\\r\\n"
+                                       "/dev/fuse 114G 16G 98G 15% /storage/emulated\\r\\n\n"
+                                       "when shell dumpsys package com.example.demo\nout     versionCode=1203 minSdk=24\\r\\n\n"));
   }
   void TearDown() override {
     window.reset();
     platform::SetForegroundProbe(nullptr);
   }
 
+  // Builds the APK in a fresh source folder, so no resource of an earlier build slips in.
   QString Build(const TestApkSpec& spec, const QString& name = QStringLiteral("demo game.apk")) {
     const QString apk = apkDir.path() + '/' + name;
-    EXPECT_TRUE(BuildTestApk(work.path(), apk, spec));
+    EXPECT_TRUE(BuildTestApk(work.path() + '/' + QString::number(++builds), apk, spec));
     return apk;
   }
   void Load(const QString& apk) {
+    window = std::make_unique<morvell>();
     window->SetCommandLine(apk);
     window->Form_Load();
   }
-  QStringList ProgramFolderFiles() const {
+  // What start-up left in the program folder besides the tools and the fakes' own files.
+  QStringList LeftInProgramFolder() const {
     QStringList files = FilesIn(folder->path());
-    files.removeAll(QStringLiteral("fake_calls.log"));
-    files.removeAll(QStringLiteral("adb.scenario"));
-    files.removeAll(QStringLiteral("aapt.scenario"));
+    files.removeIf([](const QString& f) { return f == "aapt" || f == "adb" || f.startsWith("fake_") || f.endsWith(".scenario"); });
     return files;
+  }
+  QStringList LabelTexts(int last, bool toolTips = false) const {
+    QStringList texts;
+    for (int k = 1; k <= last; ++k) texts << (toolTips ? window->Label[k]->toolTip() : window->Label[k]->text());
+    return texts;
   }
 
   bool realAapt = true;
-  QTemporaryDir apkDir;
-  QTemporaryDir work;
+  int builds = 0;
+  QTemporaryDir apkDir, work;
   std::unique_ptr<FakeProgramFolder> folder;
   ScriptedDialogs dialogs;
   BeepCounter beeps;
@@ -75,86 +88,55 @@ class ApkStartup : public ::testing::Test {
 };
 
 TEST_F(ApkStartup, RealApkShowsIconLabelsStatusAndStorage) {
-  TestApkSpec spec;
-  spec.label = QStringLiteral("头显游戏");
-  const QString apk = Build(spec);
-  Load(apk);
+  Load(Build({.label = QStringLiteral("头显游戏")}));
 
   EXPECT_EQ(window->Picture1->Picture().size(), QSize(48, 48));
   EXPECT_EQ(FilesIn(apkDir.path()), QStringList{"demo game.apk"});
-  EXPECT_EQ(ProgramFolderFiles(), QStringList({"aapt", "adb"})) << "the icon copy is deleted";
+  EXPECT_EQ(LeftInProgramFolder(), QStringList{}) << "the icon copy is deleted";
   EXPECT_TRUE(window->ZipRenamePending);
   EXPECT_EQ(window->ZipPath, apkDir.path() + QStringLiteral("/demo game.zip"));
-  EXPECT_EQ(window->BadgingInfo[9], "res\\mipmap-mdpi-v4\\app_icon.png");
-
-  EXPECT_EQ(window->Label1->text(), QStringLiteral("头显游戏"));
-  EXPECT_EQ(window->Label2->text(), "com.example.demo");
-  EXPECT_EQ(window->Label3->text(), "1.2.10");
-  EXPECT_EQ(window->Label4->text(), "1210");
-  EXPECT_EQ(window->Label1->toolTip(), QStringLiteral("头显游戏"));
-  EXPECT_EQ(window->Label4->toolTip(), "1210");
-  EXPECT_EQ(window->Label5->text(), "demo game.apk");
-  EXPECT_EQ(window->Label6->text(), " 1203 (Older)");
+  EXPECT_EQ(LabelTexts(10), QStringList({QStringLiteral("头显游戏"), "com.example.demo", "1.2.10", "1210", "demo game.apk",
+                                         " 1203 (Older)", "114 Gb", "16 Gb", "98 Gb", "15 %"}));
+  EXPECT_EQ(LabelTexts(4, true), LabelTexts(4));
   EXPECT_EQ(vbcolor::BackColor(window->Label6), vbcolor::Rgb(0, 255, 0));
-  EXPECT_EQ(window->Label7->text(), "114 Gb");
-  EXPECT_EQ(window->Label9->text(), "98 Gb");
   EXPECT_EQ(window->txtOutputs->Text(), "\r\nOlder Buildnumber found\r\n");
   EXPECT_FALSE(window->Busy);
   EXPECT_EQ(folder->calls(), QStringList({"adb shell echo $EXTERNAL_STORAGE", "adb shell df -h /sdcard",
                                           "adb shell dumpsys package com.example.demo"}));
 }
 
-TEST_F(ApkStartup, BadFilesEndStartUpWithEmptyLabelsAndTheirNames) {
-  struct Case {
-    const char* name;
-    QString file;
-    QByteArray content;
-    bool create;
-  };
-  const QList<Case> cases = {
-      {"text file", "notes.apk", "not a zip at all", true},
-      {"zero bytes", "empty.apk", "", true},
-      {"missing file", "gone.apk", "", false},
-  };
-  for (const Case& c : cases) {
-    window = std::make_unique<morvell>();
-    folder->clearCalls();
-    const QString path = apkDir.path() + '/' + c.file;
-    if (c.create) {
-      QFile file(path);
-      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-      file.write(c.content);
-    }
+// An icon of the same name that was already in the program folder is not the program's copy.
+TEST_F(ApkStartup, BadFilesOrNoAaptEndStartUpWithEmptyLabelsAndTheirNames) {
+  ASSERT_TRUE(WriteFile(folder->path() + QStringLiteral("/app_icon.png"), "own"));
+  for (const auto& [file, content] :
+       {std::pair{"notes.apk", "not a zip at all"}, {"empty.apk", ""}, {"gone.apk", nullptr}, {"no aapt.apk", ""}}) {
+    if (QString(file) == "no aapt.apk") QFile::remove(folder->path() + QStringLiteral("/aapt"));
+    const QString path = apkDir.path() + '/' + file;
+    if (content) ASSERT_TRUE(WriteFile(path, content));
     Load(path);
-    for (QLabel* label : {window->Label1, window->Label2, window->Label3, window->Label4})
-      EXPECT_EQ(label->text(), "") << c.name;
-    EXPECT_EQ(FilesIn(apkDir.path()), c.create ? QStringList{c.file} : QStringList{}) << c.name;
-    EXPECT_EQ(ProgramFolderFiles(), QStringList({"aapt", "adb"})) << c.name;
-    EXPECT_EQ(window->txtOutputs->Text(), QStringLiteral("\r\n未安装          \r\n")) << c.name;
-    EXPECT_FALSE(window->Busy) << c.name;
-    EXPECT_EQ(window->BadgingInfo[9], "res\\mipmap-mdpi-v4\\app_icon.png") << "all fallbacks tried: " << c.name;
+    EXPECT_EQ(LabelTexts(4), QStringList({"", "", "", ""})) << file;
+    EXPECT_EQ(window->ManifestPermCount, 0) << file;
+    EXPECT_TRUE(window->Picture1->Picture().isNull()) << file;
+    EXPECT_EQ(FilesIn(apkDir.path()), content ? QStringList{file} : QStringList{}) << file;
+    EXPECT_EQ(LeftInProgramFolder(), QStringList{"app_icon.png"}) << file;
+    EXPECT_EQ(window->txtOutputs->Text(), QStringLiteral("\r\n未安装          \r\n")) << file;
+    EXPECT_FALSE(window->Busy) << file;
+    EXPECT_EQ(window->BadgingInfo[9], "res\\mipmap-mdpi-v4\\app_icon.png") << "all fallbacks tried: " << file;
     QFile::remove(path);
   }
 }
 
-TEST_F(ApkStartup, PathNotEndingInApkIsNeverRenamed) {
-  const QString apk = Build(TestApkSpec{}, QStringLiteral("demo.APK"));
-  Load(apk);
-  EXPECT_EQ(FilesIn(apkDir.path()), QStringList{"demo.APK"});
-  EXPECT_TRUE(window->ZipPath.isEmpty());
-  EXPECT_EQ(window->Picture1->Picture().size(), QSize(48, 48));
-}
-
-TEST_F(ApkStartup, UsersOwnZipBesideTheApkIsLeftAlone) {
-  const QString apk = Build(TestApkSpec{}, QStringLiteral("demo.apk"));
-  QFile zip(apkDir.path() + QStringLiteral("/demo.zip"));
-  ASSERT_TRUE(zip.open(QIODevice::WriteOnly));
-  zip.write("mine");
-  zip.close();
-  Load(apk);
-  window->Timer3_Timer();
-  EXPECT_EQ(FilesIn(apkDir.path()), QStringList({"demo.apk", "demo.zip"}));
-  EXPECT_EQ(window->Picture1->Picture().size(), QSize(48, 48));
+TEST_F(ApkStartup, ApkThatIsNotRenamedStillShowsItsIconAndEveryFileKeepsItsName) {
+  for (const auto& [name, usersZip] : {std::pair{"demo.APK", false}, {"demo.apk", true}}) {
+    if (usersZip) ASSERT_TRUE(WriteFile(apkDir.path() + QStringLiteral("/demo.zip"), "mine"));
+    Load(Build({}, name));
+    window->Timer3_Timer();
+    EXPECT_TRUE(window->ZipPath.isEmpty()) << name;
+    EXPECT_EQ(window->Picture1->Picture().size(), QSize(48, 48)) << name;
+    EXPECT_EQ(FilesIn(apkDir.path()), usersZip ? QStringList({"demo.apk", "demo.zip"}) : QStringList{name}) << name;
+    if (usersZip) EXPECT_EQ(ReadFile(apkDir.path() + QStringLiteral("/demo.zip")), "mine");
+    for (const QString& file : FilesIn(apkDir.path())) QFile::remove(apkDir.path() + '/' + file);
+  }
 }
 
 class FakeBadgingStartup : public ApkStartup {
@@ -170,124 +152,60 @@ class FakeBadgingStartup : public ApkStartup {
 
 TEST_F(FakeBadgingStartup, XmlOrMissingIconEntryFallsBackInOrder) {
   if (!RealAaptAvailable()) GTEST_SKIP() << "/usr/bin/aapt is needed to build the APK";
-  for (const QString& entry : {QStringLiteral("res/mipmap-anydpi-v26/ic_launcher.xml"), QStringLiteral("res/x/missing.png")}) {
-    window = std::make_unique<morvell>();
+  // The built APK's icon lies at the last fallback entry.
+  for (const auto& [entry, icon] : {std::pair{"res/mipmap-anydpi-v26/ic_launcher.xml", true},
+                                    {"res/x/missing.png", true}, {"res/mipmap-anydpi-v26/ic_launcher.xml", false}}) {
     Badging(entry);
-    const QString apk = Build(TestApkSpec{});  // its icon lies at the last fallback entry
-    Load(apk);
-    EXPECT_EQ(window->BadgingInfo[9], "res\\mipmap-mdpi-v4\\app_icon.png") << entry.toStdString();
-    EXPECT_EQ(window->Picture1->Picture().size(), QSize(48, 48)) << entry.toStdString();
+    Load(Build({.icon = icon}));
+    EXPECT_EQ(window->BadgingInfo[9], "res\\mipmap-mdpi-v4\\app_icon.png") << entry;
+    EXPECT_EQ(window->Picture1->Picture().isNull(), !icon) << entry;
+    EXPECT_EQ(window->Label2->text(), "com.example.demo");
     EXPECT_EQ(FilesIn(apkDir.path()), QStringList{"demo game.apk"});
-    EXPECT_EQ(ProgramFolderFiles(), QStringList({"aapt", "adb"}));
+    EXPECT_EQ(LeftInProgramFolder(), QStringList{});
   }
-}
-
-TEST_F(FakeBadgingStartup, ApkWithoutAnyIconKeepsThePictureAsDesigned) {
-  if (!RealAaptAvailable()) GTEST_SKIP() << "/usr/bin/aapt is needed to build the APK";
-  Badging(QStringLiteral("res/mipmap-anydpi-v26/ic_launcher.xml"));
-  TestApkSpec spec;
-  spec.icon = false;
-  Load(Build(spec));
-  EXPECT_TRUE(window->Picture1->Picture().isNull());
-  EXPECT_EQ(window->Label2->text(), "com.example.demo");
-  EXPECT_EQ(FilesIn(apkDir.path()), QStringList{"demo game.apk"});
-}
-
-TEST_F(FakeBadgingStartup, IconNameAlreadyInTheProgramFolderIsNotDeletedWhenTheCopyFails) {
-  Badging(QStringLiteral("res/mipmap-mdpi/app_icon.png"));
-  QFile own(folder->path() + QStringLiteral("/app_icon.png"));
-  ASSERT_TRUE(own.open(QIODevice::WriteOnly));
-  own.close();
-  QFile apk(apkDir.path() + QStringLiteral("/broken.apk"));
-  ASSERT_TRUE(apk.open(QIODevice::WriteOnly));
-  apk.close();
-  Load(apk.fileName());
-  EXPECT_TRUE(QFile::exists(own.fileName()));
-  EXPECT_TRUE(window->Picture1->Picture().isNull());
-}
-
-TEST_F(FakeBadgingStartup, AaptMissingLeavesEverythingEmpty) {
-  QFile::remove(folder->path() + QStringLiteral("/aapt"));
-  QFile apk(apkDir.path() + QStringLiteral("/x.apk"));
-  ASSERT_TRUE(apk.open(QIODevice::WriteOnly));
-  apk.close();
-  Load(apk.fileName());
-  EXPECT_EQ(window->Label2->text(), "");
-  EXPECT_EQ(window->ManifestPermCount, 0);
-  EXPECT_FALSE(window->Busy);
-  EXPECT_EQ(FilesIn(apkDir.path()), QStringList{"x.apk"});
-  EXPECT_FALSE(window->txtOutputs->Text().contains("Buildnumber"));
 }
 
 // The OBB list that start-up logs after the comparison.
-class ObbList : public ::testing::Test {
- protected:
-  void SetUp() override {
-    window->ApkPath = dir.path() + QStringLiteral("/demo.apk");
-    window->Label2->setText(QStringLiteral("com.example.demo"));
-    for (QPushButton* b : window->Command) if (b) b->setEnabled(false);
-  }
-  void Put(const QString& relPath) {
-    QDir(dir.path()).mkpath(QFileInfo(dir.path() + '/' + relPath).path());
-    QFile file(dir.path() + '/' + relPath);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  }
-  QTemporaryDir dir;
+TEST(ObbList, PackageFolderBeepsAndEnablesTheButtonsOtherwiseFilesBesideTheApk) {
+  struct Case {
+    const char* name;
+    QString package;
+    QStringList files;
+    QString log;
+    bool packageFolder;
+  };
+  const QString found = QStringLiteral("\r\nFound OBB Files: \r\n");
+  const QList<Case> cases = {
+      {"package folder, any case, *.obb only", "com.example.demo",
+       {"com.example.demo/main.1210.com.example.demo.obb", "com.example.demo/PATCH.OBB", "com.example.demo/old.obb.bak",
+        "beside.obb"},
+       found + "main.1210.com.example.demo.obb\r\nPATCH.OBB\r\n", true},
+      {"empty package folder logs nothing", "com.example.demo", {"com.example.demo/", "beside.obb"}, "", true},
+      {"no package folder", "com.example.demo", {"beside.obb", "demo.apk"}, found + "beside.obb\r\n", false},
+      {"empty package name never takes the APK's folder", "", {"beside.obb"}, found + "beside.obb\r\n", false},
+  };
   FakeProgramFolder folder;
-  BeepCounter beeps;
-  std::unique_ptr<morvell> window = std::make_unique<morvell>();
-};
+  for (const Case& c : cases) {
+    QTemporaryDir dir;
+    for (const QString& file : c.files) ASSERT_TRUE(file.endsWith('/') ? QDir(dir.path()).mkpath(file) : WriteFile(dir.path() + '/' + file));
+    BeepCounter beeps;
+    morvell window;
+    window.ApkPath = dir.path() + QStringLiteral("/demo.apk");
+    window.Label2->setText(c.package);
+    for (QPushButton* b : window.Command) if (b) b->setEnabled(false);
 
-TEST_F(ObbList, PackageFolderFilesAreListedWithBeepAndButtons) {
-  Put(QStringLiteral("com.example.demo/main.1210.com.example.demo.obb"));
-  Put(QStringLiteral("com.example.demo/PATCH.OBB"));
-  Put(QStringLiteral("com.example.demo/old.obb.bak"));
-  Put(QStringLiteral("beside.obb"));
-  window->FindObbFiles();
-  const QString log = window->txtOutputs->Text();
-  EXPECT_TRUE(log.startsWith("\r\nFound OBB Files: \r\n"));
-  QStringList names = log.mid(QStringLiteral("\r\nFound OBB Files: \r\n").size()).split("\r\n");
-  EXPECT_EQ(names.takeLast(), "");
-  names.sort();
-  EXPECT_EQ(names, QStringList({"PATCH.OBB", "main.1210.com.example.demo.obb"}));
-  EXPECT_EQ(beeps.count(), 1);
-  for (int k : {1, 2, 3, 4, 5, 6, 11, 12}) EXPECT_TRUE(window->Command[k]->isEnabled()) << k;
-  for (int k : {7, 8, 9, 10}) EXPECT_FALSE(window->Command[k]->isEnabled()) << k;
-  EXPECT_EQ(window->txtOutputs->SelStart(), log.size());
-}
-
-TEST_F(ObbList, EmptyPackageFolderBeepsAndLogsNothing) {
-  QDir(dir.path()).mkdir(QStringLiteral("com.example.demo"));
-  Put(QStringLiteral("beside.obb"));
-  window->FindObbFiles();
-  EXPECT_EQ(window->txtOutputs->Text(), "");
-  EXPECT_EQ(beeps.count(), 1);
-  EXPECT_TRUE(window->Command1->isEnabled());
-}
-
-TEST_F(ObbList, FilesBesideTheApkWithoutBeepOrButtons) {
-  Put(QStringLiteral("beside.obb"));
-  Put(QStringLiteral("demo.apk"));
-  window->FindObbFiles();
-  EXPECT_EQ(window->txtOutputs->Text(), "\r\nFound OBB Files: \r\nbeside.obb\r\n");
-  EXPECT_EQ(beeps.count(), 0);
-  EXPECT_FALSE(window->Command1->isEnabled());
-}
-
-TEST_F(ObbList, EmptyPackageNameNeverTakesTheApkFolderForThePackageFolder) {
-  window->Label2->setText(QString());
-  Put(QStringLiteral("beside.obb"));
-  window->FindObbFiles();
-  EXPECT_EQ(beeps.count(), 0);
-  EXPECT_FALSE(window->Command1->isEnabled());
-  EXPECT_EQ(window->txtOutputs->Text(), "\r\nFound OBB Files: \r\nbeside.obb\r\n");
+    window.FindObbFiles();
+    EXPECT_EQ(window.txtOutputs->Text(), c.log) << c.name;
+    EXPECT_EQ(window.txtOutputs->SelStart(), c.log.size()) << c.name;
+    EXPECT_EQ(beeps.count(), c.packageFolder ? 1 : 0) << c.name;
+    for (int k = 1; k <= 12; ++k)
+      EXPECT_EQ(window.Command[k]->isEnabled(), c.packageFolder && (k < 7 || k > 10)) << c.name << " Command" << k;
+  }
 }
 
 TEST(FileName, LastComponentOfEitherSeparator) {
-  EXPECT_EQ(GetFileName(QStringLiteral("C:\\Games\\demo.apk")), "demo.apk");
-  EXPECT_EQ(GetFileName(QStringLiteral("res/mipmap-mdpi/app_icon.png")), "app_icon.png");
-  EXPECT_EQ(GetFileName(QStringLiteral("/home/u/my games\\x/demo.apk")), "demo.apk");
-  EXPECT_EQ(GetFileName(QStringLiteral("demo.apk")), "demo.apk");
-  EXPECT_EQ(GetFileName(QStringLiteral("/home/u/")), "");
-  EXPECT_EQ(GetFileName(QStringLiteral("res\\")), "");
+  for (const auto& [path, name] : {std::pair{"C:\\Games\\demo.apk", "demo.apk"}, {"res/mipmap-mdpi/app_icon.png", "app_icon.png"},
+                                   {"/home/u/my games\\x/demo.apk", "demo.apk"}, {"demo.apk", "demo.apk"},
+                                   {"/home/u/", ""}, {"res\\", ""}})
+    EXPECT_EQ(GetFileName(QString::fromUtf8(path)), name) << path;
 }

@@ -1,241 +1,236 @@
+#include <gtest/gtest.h>
+
 #include <QFile>
+#include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <memory>
 
-#include "poll_fixture.h"
+#include "main_window/log_box.h"
+#include "main_window/morvell.h"
+#include "platform/foreground.h"
+#include "runner/vb_color.h"
+#include "support/fake_program_folder.h"
+#include "support/scripted_dialogs.h"
 
 namespace {
+
+const QString kDumpsysOlder = QStringLiteral("    versionCode=1203 minSdk=24 targetSdk=29\\r\\n");
+
+// The fake adb as a device whose storage is /storage/emulated/0 and whose dumpsys answers `dumpsys`.
+QString DeviceScenario(const QString& dumpsys) {
+  return QStringLiteral("when devices\nout List of devices attached\\r\\n1WMHH0000000\\tdevice\\r\\n\\r\\n\n"
+                        "when shell echo $EXTERNAL_STORAGE\nout /storage/emulated/0\\r\\n\n"
+                        "when shell df -h /storage/emulated/0\nout Filesystem Size Used Avail Use% Mounted on\\r\\n"
+                        "/dev/fuse 114G 16G 98G 15% /storage/emulated\\r\\n\n"
+                        "when shell dumpsys package com.example.demo\nout ") +
+         dumpsys + QStringLiteral("\n");
+}
+
+// A main window that has read an APK of com.example.demo, build 1210, knows the storage size, and
+// counts as the foreground window; the fake adb is in its program folder.
+class PollWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform::SetForegroundProbe([this](const QWidget*) { return foreground; });
+    NewWindow();
+  }
+  void TearDown() override {
+    window.reset();
+    platform::SetForegroundProbe({});
+    Module1::ResetSharedState();
+  }
+  void NewWindow() {
+    Module1::ResetSharedState();
+    folder.clearCalls();
+    window = std::make_unique<morvell>();
+    window->objDOS = std::make_unique<DOSOutputs>();
+    window->objDOS->ReceiveOutputs = [this](QString& chunk) { window->objDOS_ReceiveOutputs(chunk); };
+    window->SavedLabel6BackColor = QString::number(vbcolor::BackColor(window->Label6));
+    window->SavedLabel6ForeColor = QString::number(vbcolor::ForeColor(window->Label6));
+    window->Label5->setText(QStringLiteral("demo.apk"));
+    window->Label2->setText(QStringLiteral("com.example.demo"));
+    window->Label4->setText(QStringLiteral("1210"));
+    window->Label7->setText(QStringLiteral("114 Gb"));
+    window->BadgingInfo.Set(1, QStringLiteral("com.example.demo"));
+    window->BadgingInfo.Set(2, QStringLiteral("1210"));
+  }
+  void DeviceWith(const QString& dumpsys) { folder.setScenario(QStringLiteral("adb"), DeviceScenario(dumpsys)); }
+
+  // The nine buttons that the tick turns on and off.
+  QList<QPushButton*> DeviceButtons() const {
+    return {window->Command1, window->Command2, window->Command4,  window->Command5, window->Command6,
+            window->Command9, window->Command10, window->Command11, window->Command12};
+  }
+
+  bool foreground = true;
+  FakeProgramFolder folder;
+  ScriptedDialogs dialogs;
+  std::unique_ptr<morvell> window;
+};
+
 const QList<bool> kAllOn(9, true);
 const QList<bool> kAllOff(9, false);
+const QString kDumpsysCall = QStringLiteral("adb shell dumpsys package com.example.demo");
+const QString kNotInstalled = QStringLiteral("未安装          ");
+
 }  // namespace
 
 using DevicePoll = PollWindowTest;
 
-TEST_F(DevicePoll, ConnectedTickEnablesTheButtonsAndShowsAnOlderBuild) {
-  DeviceWith(kDumpsysOlder);
-  window->Label7->setText(QStringLiteral("114 Gb"));
-  SetDeviceButtons(false);
-  const qint32 foreBefore = vbcolor::ForeColor(window->Label6);
-
-  window->Timer3_Timer();
-
-  EXPECT_EQ(folder.calls(), QStringList({"adb devices", "adb shell dumpsys package com.example.demo"}));
-  EXPECT_EQ(DeviceButtonsEnabled(), kAllOn);
-  EXPECT_EQ(window->Label6->text(), " 1203 (Older)");
-  EXPECT_EQ(window->Label6->toolTip(), " 1203");
-  EXPECT_EQ(vbcolor::BackColor(window->Label6), vbcolor::Rgb(0, 255, 0));
-  EXPECT_EQ(vbcolor::ForeColor(window->Label6), foreBefore);
-  EXPECT_TRUE(window->PackageInstalled);
-  EXPECT_EQ(window->txtOutputs->Text(), "");  // parsed queries never reach the log
-}
-
-TEST_F(DevicePoll, NewerAndSameShowWhiteOnRed) {
-  for (const auto& [installed, caption] : {std::pair{"1300", " 1300 (Newer)"}, std::pair{"1210", " 1210 (Same)"}}) {
-    DeviceWith(QStringLiteral("versionCode=%1 minSdk=24").arg(installed));
-    window->Label7->setText(QStringLiteral("1 Gb"));
+// Buttons in the order Command1, 2, 4, 5, 6, 9, 10, 11, 12.
+TEST_F(DevicePoll, ButtonTable) {
+  struct Case {
+    const char* name;
+    QString adb;
+    bool foreground, busy, withoutApk, appsWindowClosed, enabledBefore;
+    QList<bool> enabledAfter;
+    QStringList calls;
+  };
+  const QString device = DeviceScenario(kDumpsysOlder);
+  const QList<Case> cases = {
+      {"connected", device, true, false, false, false, false, kAllOn, {"adb devices", kDumpsysCall}},
+      {"background window runs nothing", device, false, false, false, false, true, kAllOff, {}},
+      {"busy tick does nothing at all", device, true, true, false, false, false, kAllOff, {}},
+      {"without APK", device, true, false, true, false, false, {0, 0, 0, 0, 1, 1, 1, 1, 1}, {"adb devices"}},
+      {"apps window closed", device, true, false, false, true, false, {1, 1, 1, 1, 1, 0, 1, 1, 1}, {"adb devices", kDumpsysCall}},
+      {"35 characters: no device", "when devices\nout " + QString(35, 'x') + "\n", true, false, false, false, true, kAllOff,
+       {"adb devices"}},
+      {"36 characters: a device, package not installed", "when devices\nout " + QString(36, 'x') + "\n", true, false,
+       false, false, false, {1, 1, 0, 0, 1, 1, 1, 1, 1}, {"adb devices", kDumpsysCall}},
+  };
+  for (const Case& c : cases) {
+    NewWindow();
+    folder.setScenario(QStringLiteral("adb"), c.adb);
+    foreground = c.foreground;
+    window->Busy = c.busy;
+    window->StartedWithoutApk = c.withoutApk ? 1 : 0;
+    Module1::AppsWindowClosed = c.appsWindowClosed;
+    for (QPushButton* b : DeviceButtons()) b->setEnabled(c.enabledBefore);
     window->Timer3_Timer();
-    EXPECT_EQ(window->Label6->text(), caption);
-    EXPECT_EQ(vbcolor::BackColor(window->Label6), vbcolor::Rgb(255, 0, 0));
-    EXPECT_EQ(vbcolor::ForeColor(window->Label6), vbcolor::Rgb(255, 255, 255));
+    QList<bool> enabled;
+    for (QPushButton* b : DeviceButtons()) enabled << b->isEnabled();
+    EXPECT_EQ(enabled, c.enabledAfter) << c.name;
+    EXPECT_EQ(folder.calls(), c.calls) << c.name;
   }
 }
 
-TEST_F(DevicePoll, NotInstalledRestoresColoursAndDisablesUninstall) {
-  const QString savedBack = window->SavedLabel6BackColor;
-  for (const QString& dumpsys : {QStringLiteral("versionCode=1203 targetSdk=29"), QStringLiteral("minSdk=24 versionCode=1203")}) {
-    DeviceWith(kDumpsysOlder);
-    window->Label7->setText(QStringLiteral("1 Gb"));
-    window->Timer3_Timer();
-    ASSERT_TRUE(window->Command4->isEnabled());
+TEST_F(DevicePoll, InstalledBuildOlderIsGreenNewerAndSameWhiteOnRed) {
+  const qint32 designedFore = vbcolor::ForeColor(window->Label6);
+  const qint32 red = vbcolor::Rgb(255, 0, 0), white = vbcolor::Rgb(255, 255, 255);
+  for (const auto& [dumpsys, caption, toolTip, back, fore] :
+       {std::tuple{kDumpsysOlder, " 1203 (Older)", " 1203", vbcolor::Rgb(0, 255, 0), designedFore},
+        {"versionCode=1300 minSdk=24", " 1300 (Newer)", " 1300", red, white},
+        {"versionCode=1210 minSdk=24", " 1210 (Same)", " 1210", red, white}}) {
+    NewWindow();
     DeviceWith(dumpsys);
     window->Timer3_Timer();
-    EXPECT_EQ(window->Label6->text(), QStringLiteral("未安装          "));
-    EXPECT_EQ(QString::number(vbcolor::BackColor(window->Label6)), savedBack);
-    EXPECT_FALSE(window->Command4->isEnabled());
-    EXPECT_FALSE(window->Command5->isEnabled());
-    EXPECT_FALSE(window->PackageInstalled);
+    EXPECT_EQ(window->Label6->text(), caption);
+    EXPECT_EQ(window->Label6->toolTip(), toolTip);
+    EXPECT_EQ(vbcolor::BackColor(window->Label6), back) << caption;
+    EXPECT_EQ(vbcolor::ForeColor(window->Label6), fore) << caption;
+    EXPECT_TRUE(window->PackageInstalled);
+    EXPECT_EQ(window->txtOutputs->Text(), "") << "parsed queries never reach the log";
   }
 }
 
-TEST_F(DevicePoll, EmptyDumpsysKeepsTheLastAnswer) {
-  DeviceWith(kDumpsysOlder);
-  window->Label7->setText(QStringLiteral("1 Gb"));
-  window->Timer3_Timer();
-  DeviceWith(QStringLiteral("\\e"));
-  window->Label6->setToolTip(QStringLiteral("kept"));
-  window->Timer3_Timer();
-  EXPECT_EQ(window->Label6->text(), " 1203 (Older)");
-  EXPECT_EQ(window->Label6->toolTip(), "kept");
-  EXPECT_TRUE(window->Command4->isEnabled());
-  EXPECT_TRUE(window->Command5->isEnabled());
-}
-
-TEST_F(DevicePoll, DevicesAnswerLengthDecides) {
-  for (const auto& [length, connected] : {std::pair{35, false}, std::pair{36, true}}) {
-    folder.setScenario(QStringLiteral("adb"), QStringLiteral("when devices\nout ") + QString(length, 'x') + "\n");
-    folder.clearCalls();
-    SetDeviceButtons(!connected);
-    window->Label7->setText(QStringLiteral("1 Gb"));
+TEST_F(DevicePoll, AfterAnOlderBuildNoMinSdkMeansNotInstalledAndNoAnswerKeepsTheStatus) {
+  const QString designedBack = window->SavedLabel6BackColor;
+  for (const auto& [dumpsys, installed] : {std::pair{"versionCode=1203 targetSdk=29", false}, {"\\e", true}}) {
+    NewWindow();
+    DeviceWith(kDumpsysOlder);
     window->Timer3_Timer();
-    EXPECT_EQ(window->Command6->isEnabled(), connected) << length;
-    EXPECT_EQ(window->Command12->isEnabled(), connected) << length;
-    EXPECT_EQ(folder.calls().size(), connected ? 2 : 1) << length;
+    DeviceWith(dumpsys);
+    window->Label6->setToolTip(QStringLiteral("kept"));
+    window->Timer3_Timer();
+    EXPECT_EQ(window->Label6->text(), installed ? " 1203 (Older)" : kNotInstalled) << dumpsys;
+    EXPECT_EQ(window->Label6->toolTip(), "kept") << dumpsys;
+    EXPECT_EQ(QString::number(vbcolor::BackColor(window->Label6)),
+              installed ? QString::number(vbcolor::Rgb(0, 255, 0)) : designedBack) << dumpsys;
+    EXPECT_EQ(window->Command4->isEnabled(), installed) << dumpsys;
+    EXPECT_EQ(window->Command5->isEnabled(), installed) << dumpsys;
+    EXPECT_EQ(window->PackageInstalled, installed) << dumpsys;
   }
 }
 
-TEST_F(DevicePoll, BackgroundWindowRunsNothingAndDisablesAll) {
+TEST_F(DevicePoll, MissingSizeReadsTheStorageFromTheEchoedPathSilently) {
   DeviceWith(kDumpsysOlder);
-  SetDeviceButtons(true);
-  foreground = false;
-  window->Timer3_Timer();
-  EXPECT_TRUE(folder.calls().isEmpty());
-  EXPECT_EQ(DeviceButtonsEnabled(), kAllOff);
-
-  foreground = true;
-  window->Label7->setText(QStringLiteral("1 Gb"));
-  window->Timer3_Timer();
-  EXPECT_EQ(DeviceButtonsEnabled(), kAllOn);
-}
-
-TEST_F(DevicePoll, BusyTickDoesNothingAtAll) {
-  QTemporaryDir dir;
-  window->ZipPath = dir.path() + QStringLiteral("/demo.zip");
-  window->ZipRenamePending = true;
-  QFile(window->ZipPath).open(QIODevice::WriteOnly);
-  DeviceWith(kDumpsysOlder);
-  SetDeviceButtons(false);
-  window->Busy = true;
-  window->Timer3_Timer();
-  EXPECT_TRUE(folder.calls().isEmpty());
-  EXPECT_EQ(DeviceButtonsEnabled(), kAllOff);
-  EXPECT_TRUE(QFile::exists(window->ZipPath));
-}
-
-TEST_F(DevicePoll, WithoutApkNeverEnablesInstallOrUninstall) {
-  DeviceWith(kDumpsysOlder);
-  window->StartedWithoutApk = 1;
-  window->Label7->setText(QStringLiteral("1 Gb"));
-  SetDeviceButtons(false);
-  window->Timer3_Timer();
-  EXPECT_EQ(DeviceButtonsEnabled(), QList<bool>({false, false, false, false, true, true, true, true, true}));
-  EXPECT_EQ(folder.calls(), QStringList({"adb devices"}));
-}
-
-TEST_F(DevicePoll, ClosedAppsWindowKeepsCommand9Disabled) {
-  DeviceWith(kDumpsysOlder);
-  Module1::AppsWindowClosed = true;
-  window->Label7->setText(QStringLiteral("1 Gb"));
-  SetDeviceButtons(false);
-  window->Timer3_Timer();
-  EXPECT_EQ(DeviceButtonsEnabled(), QList<bool>({true, true, true, true, true, false, true, true, true}));
-}
-
-TEST_F(DevicePoll, MissingSizeReadsTheStorageAgain) {
-  folder.setScenario(QStringLiteral("adb"),
-                     QStringLiteral("when devices\nout List of devices attached\\n1WMHH0000000\\tdevice\\n\\n\n"
-                                    "when shell echo $EXTERNAL_STORAGE\nout /sdcard\\r\\n\n"
-                                    "when shell df -h /sdcard\nout Filesystem Size Used Avail Use% Mounted on\\r\\n"
-                                    "/dev/fuse 114G 16G 98G 15% /storage/emulated\\r\\n\n"));
   window->Label7->setText(QStringLiteral(" Gb"));
   window->Timer3_Timer();
-  EXPECT_EQ(folder.calls(), QStringList({"adb devices", "adb shell echo $EXTERNAL_STORAGE", "adb shell df -h /sdcard",
-                                         "adb shell dumpsys package com.example.demo"}));
-  EXPECT_EQ(window->Label7->text(), "114 Gb");
-}
-
-TEST_F(DevicePoll, TickGivesTheApkItsNameBackConnectedOrNot) {
-  QTemporaryDir dir;
-  for (bool connected : {false, true}) {
-    const QString apk = dir.path() + QStringLiteral("/demo.apk");
-    window->ZipPath = dir.path() + QStringLiteral("/demo.zip");
-    window->ZipRenamePending = true;
-    ASSERT_TRUE(QFile(window->ZipPath).open(QIODevice::WriteOnly));
-    if (connected) DeviceWith(kDumpsysOlder);
-    window->Label7->setText(QStringLiteral("1 Gb"));
-    window->Timer3_Timer();
-    EXPECT_TRUE(QFile::exists(apk)) << connected;
-    EXPECT_FALSE(QFile::exists(window->ZipPath)) << connected;
-    ASSERT_TRUE(QFile::remove(apk));
-  }
-}
-
-TEST_F(DevicePoll, NoRenameWithoutThePendingFlag) {
-  QTemporaryDir dir;
-  window->ZipPath = dir.path() + QStringLiteral("/demo.zip");
-  ASSERT_TRUE(QFile(window->ZipPath).open(QIODevice::WriteOnly));
-  window->Timer3_Timer();
-  EXPECT_TRUE(QFile::exists(window->ZipPath));
-}
-
-using DiskSpacePanel = PollWindowTest;
-
-TEST_F(DiskSpacePanel, ShowsTheDeviceFigures) {
-  folder.setScenario(QStringLiteral("adb"),
-                     QStringLiteral("when shell echo $EXTERNAL_STORAGE\nout /storage/emulated/0\\r\\n\n"
-                                    "when shell df -h /storage/emulated/0\nout Filesystem Size Used Avail Use% Mounted on\\r\\n"
-                                    "/dev/fuse 114G 16G 98G 15% /storage/emulated\\r\\n\n"));
-  window->ShowDiskSpace();
-  EXPECT_EQ(folder.calls(),
-            QStringList({"adb shell echo $EXTERNAL_STORAGE", "adb shell df -h /storage/emulated/0"}));
-  EXPECT_EQ(window->Label7->text(), "114 Gb");
-  EXPECT_EQ(window->Label8->text(), "16 Gb");
-  EXPECT_EQ(window->Label9->text(), "98 Gb");
-  EXPECT_EQ(window->Label10->text(), "15 %");
+  EXPECT_EQ(folder.calls(), QStringList({"adb devices", "adb shell echo $EXTERNAL_STORAGE",
+                                         "adb shell df -h /storage/emulated/0", kDumpsysCall}));
+  EXPECT_EQ(QStringList({window->Label7->text(), window->Label8->text(), window->Label9->text(), window->Label10->text()}),
+            QStringList({"114 Gb", "16 Gb", "98 Gb", "15 %"}));
   EXPECT_FALSE(Module1::OutputSilenced);
   EXPECT_EQ(window->txtOutputs->Text(), "");
 }
+
+TEST_F(DevicePoll, TickGivesTheApkItsNameBackUnlessBusyOrNotPending) {
+  for (const auto& [name, connected, busy, pending, renamed] :
+       {std::tuple{"not connected", false, false, true, true}, {"connected", true, false, true, true},
+        {"busy", true, true, true, false}, {"not pending", true, false, false, false}}) {
+    NewWindow();
+    QTemporaryDir dir;
+    window->ZipPath = dir.path() + QStringLiteral("/demo.zip");
+    ASSERT_TRUE(QFile(window->ZipPath).open(QIODevice::WriteOnly));
+    window->ZipRenamePending = pending;
+    window->Busy = busy;
+    folder.setScenario(QStringLiteral("adb"), connected ? DeviceScenario(kDumpsysOlder) : QString());
+    window->Timer3_Timer();
+    EXPECT_EQ(QFile::exists(dir.path() + QStringLiteral("/demo.apk")), renamed) << name;
+    EXPECT_EQ(QFile::exists(window->ZipPath), !renamed) << name;
+  }
+}
+
+using DiskSpacePanel = PollWindowTest;
 
 TEST_F(DiskSpacePanel, EmptyStorageAnswerRunsTheEchoTwiceAndKeepsFree) {
   window->Label9->setText(QStringLiteral("7 Gb"));
   window->ShowDiskSpace();
   EXPECT_EQ(folder.calls(), QStringList({"adb shell echo $EXTERNAL_STORAGE", "adb shell echo $EXTERNAL_STORAGE"}));
-  EXPECT_EQ(window->Label7->text(), " Gb");
-  EXPECT_EQ(window->Label8->text(), " Gb");
-  EXPECT_EQ(window->Label9->text(), "7 Gb");
-  EXPECT_EQ(window->Label10->text(), " %");
+  EXPECT_EQ(QStringList({window->Label7->text(), window->Label8->text(), window->Label9->text(), window->Label10->text()}),
+            QStringList({" Gb", " Gb", "7 Gb", " %"}));
 }
 
 using StartupComparison = PollWindowTest;
 
-TEST_F(StartupComparison, OutcomeReplacesTheLogAndStoresTheInstalledBuild) {
-  window->txtOutputs->SetText(QStringLiteral("earlier text"));
-  DeviceWith(kDumpsysOlder);
-  window->StartupVersionCheck();
-  EXPECT_EQ(window->txtOutputs->Text(), "\r\nOlder Buildnumber found\r\n");
-  EXPECT_EQ(window->BadgingInfo[6], "1203");
-  EXPECT_EQ(window->Label6->text(), " 1203 (Older)");
-  EXPECT_EQ(vbcolor::BackColor(window->Label6), vbcolor::Rgb(0, 255, 0));
-  EXPECT_TRUE(window->Timer1->isActive());
-  EXPECT_EQ(folder.calls(), QStringList({"adb shell dumpsys package com.example.demo"}));
-}
+TEST_F(StartupComparison, ReplacesTheLogStoresTheInstalledBuildAndShowsTheOutcome) {
+  struct Case {
+    const char* name;
+    QString package, apkBuild, adb, installed, log, caption;
+    bool green, uninstallEnabled;
+    QStringList calls;
+  };
+  const QString device = DeviceScenario(kDumpsysOlder);
+  const QString notInstalledLog = "\r\n" + kNotInstalled + "\r\n";
+  const QList<Case> cases = {
+      {"older", "com.example.demo", "1210", device, "1203", "\r\nOlder Buildnumber found\r\n", " 1203 (Older)", true,
+       true, {kDumpsysCall}},
+      {"no answer", "com.example.demo", "1210", "", "", notInstalledLog, kNotInstalled, false, false, {kDumpsysCall}},
+      {"APK build not a whole number", "com.example.demo", "", device, "1203", "", " 1203", false, true, {kDumpsysCall}},
+      {"no package name runs no dumpsys", "", "1210", device, "", notInstalledLog, kNotInstalled, false, false, {}},
+  };
+  for (const Case& c : cases) {
+    NewWindow();
+    folder.setScenario(QStringLiteral("adb"), c.adb);
+    window->BadgingInfo.Set(1, c.package);
+    window->BadgingInfo.Set(2, c.apkBuild);
+    window->txtOutputs->SetText(QStringLiteral("earlier text"));
+    window->Command4->setEnabled(true);
+    window->Command5->setEnabled(true);
+    window->Label6->setToolTip(QStringLiteral("designed"));
+    const qint32 designedBack = vbcolor::BackColor(window->Label6);
 
-TEST_F(StartupComparison, NotInstalledDisablesUninstallAndKeepsColours) {
-  window->Command4->setEnabled(true);
-  window->Command5->setEnabled(true);
-  const qint32 back = vbcolor::BackColor(window->Label6);
-  window->Label6->setToolTip(QStringLiteral("designed"));
-  window->StartupVersionCheck();  // the fake adb answers nothing
-  EXPECT_EQ(window->txtOutputs->Text(), QStringLiteral("\r\n未安装          \r\n"));
-  EXPECT_EQ(window->Label6->text(), QStringLiteral("未安装          "));
-  EXPECT_EQ(window->Label6->toolTip(), "designed");
-  EXPECT_EQ(vbcolor::BackColor(window->Label6), back);
-  EXPECT_FALSE(window->Command4->isEnabled());
-  EXPECT_FALSE(window->Command5->isEnabled());
-}
-
-TEST_F(StartupComparison, ApkWithoutWholeVersionCodeShowsOnlyTheInstalledBuild) {
-  window->BadgingInfo.Set(2, QString());
-  window->Command4->setEnabled(true);
-  DeviceWith(kDumpsysOlder);
-  window->StartupVersionCheck();
-  EXPECT_EQ(window->Label6->text(), " 1203");
-  EXPECT_EQ(window->txtOutputs->Text(), "");
-  EXPECT_TRUE(window->Command4->isEnabled());
-}
-
-TEST_F(StartupComparison, WithoutPackageNameNoDumpsysRuns) {
-  window->BadgingInfo.Set(1, QString());
-  window->StartupVersionCheck();
-  EXPECT_TRUE(folder.calls().isEmpty());
-  EXPECT_EQ(window->Label6->text(), QStringLiteral("未安装          "));
+    window->StartupVersionCheck();
+    EXPECT_EQ(window->txtOutputs->Text(), c.log) << c.name;
+    EXPECT_EQ(window->BadgingInfo[6], c.installed) << c.name;
+    EXPECT_EQ(window->Label6->text(), c.caption) << c.name;
+    if (c.installed.isEmpty()) EXPECT_EQ(window->Label6->toolTip(), "designed") << c.name;
+    EXPECT_EQ(vbcolor::BackColor(window->Label6), c.green ? vbcolor::Rgb(0, 255, 0) : designedBack) << c.name;
+    EXPECT_EQ(window->Command4->isEnabled(), c.uninstallEnabled) << c.name;
+    EXPECT_EQ(window->Command5->isEnabled(), c.uninstallEnabled) << c.name;
+    EXPECT_TRUE(window->Timer1->isActive()) << c.name;
+    EXPECT_EQ(folder.calls(), c.calls) << c.name;
+  }
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QList>
+#include <optional>
 
 #include "main_window/disk_space.h"
 
@@ -12,13 +13,23 @@ QString DataLine(const QString& columns) { return kHeader + QStringLiteral("/dev
 
 }  // namespace
 
-TEST(DiskSpace, ReadsSizeUsedFreePercentAndComputesFree) {
-  const DiskSpaceTexts t = DiskSpaceLabelTexts(DataLine(QStringLiteral("114G   16G   98G  15% /storage/emulated")));
-  EXPECT_EQ(t.size, "114 Gb");
-  EXPECT_EQ(t.used, "16 Gb");
-  ASSERT_TRUE(t.free.has_value());
-  EXPECT_EQ(*t.free, "98 Gb");
-  EXPECT_EQ(t.percent, "15 %");
+TEST(DiskSpace, LabelTextsComputeFreeFromWholeSizesAndKeepUnitsWhenNumbersAreMissing) {
+  struct Case {
+    QString output, size, used;
+    std::optional<QString> free;
+    QString percent;
+  };
+  const QList<Case> cases = {
+      {DataLine("114G   16G   98G  15% /storage/emulated"), "114 Gb", "16 Gb", "98 Gb", "15 %"},
+      {DataLine("6.5G  1.7G  4.8G  26% /x"), "6.5 Gb", "1.7 Gb", "5 Gb", "26 %"},
+      {"x 114G", "114 Gb", " Gb", std::nullopt, " %"},
+      {"error: no devices/emulators found\r\n", " Gb", " Gb", std::nullopt, " %"},
+  };
+  for (const Case& c : cases) {
+    const DiskSpaceTexts t = DiskSpaceLabelTexts(c.output);
+    EXPECT_EQ(QStringList({t.size, t.used, t.percent}), QStringList({c.size, c.used, c.percent})) << c.output.toStdString();
+    EXPECT_EQ(t.free, c.free) << c.output.toStdString();
+  }
 }
 
 TEST(DiskSpace, ScanTable) {
@@ -41,34 +52,13 @@ TEST(DiskSpace, ScanTable) {
   for (const Case& c : cases) EXPECT_EQ(ScanDfNumbers(c.output), c.numbers) << c.name;
 }
 
-TEST(DiskSpace, MissingNumbersLeaveUnitsAndNoFreeFigure) {
-  const DiskSpaceTexts one = DiskSpaceLabelTexts(QStringLiteral("x 114G"));
-  EXPECT_EQ(one.size, "114 Gb");
-  EXPECT_EQ(one.used, " Gb");
-  EXPECT_FALSE(one.free.has_value());
-  EXPECT_EQ(one.percent, " %");
-
-  const DiskSpaceTexts none = DiskSpaceLabelTexts(QStringLiteral("error: no devices/emulators found\r\n"));
-  EXPECT_EQ(none.size, " Gb");
-  EXPECT_FALSE(none.free.has_value());
-}
-
-TEST(DiskSpace, FreeUsesWholePartsOfDecimalSizes) {
-  const DiskSpaceTexts t = DiskSpaceLabelTexts(DataLine(QStringLiteral("6.5G  1.7G  4.8G  26% /x")));
-  ASSERT_TRUE(t.free.has_value());
-  EXPECT_EQ(*t.free, "5 Gb");
-}
-
-TEST(DiskSpace, DigitsOnlyKeepsDigitsInOrder) {
+TEST(DiskSpace, DigitsOnlyKeepsAsciiDigitsInOrder) {
   EXPECT_EQ(DigitsOnly(QStringLiteral(" 1a2.3%")), "123");
   EXPECT_EQ(DigitsOnly(QStringLiteral("G ％٣")), "");
 }
 
 TEST(DiskSpace, StoragePathIsTheLastLineOfTheEcho) {
-  EXPECT_EQ(DeviceStoragePath(QStringLiteral("/sdcard\r\n")), "/sdcard");
-  EXPECT_EQ(DeviceStoragePath(QStringLiteral("/sdcard\n")), "/sdcard");
-  EXPECT_EQ(DeviceStoragePath(
-                QStringLiteral("* daemon not running; starting now at tcp:5037\n* daemon started successfully\n/sdcard\n")),
-            "/sdcard");
-  EXPECT_EQ(DeviceStoragePath(QStringLiteral("\r\n")), "");
+  for (const auto& [echo, path] : {std::pair{"/sdcard\r\n", "/sdcard"}, {"/sdcard\n", "/sdcard"}, {"\r\n", ""},
+                                   {"* daemon not running; starting now at tcp:5037\n* daemon started successfully\n/sdcard\n", "/sdcard"}})
+    EXPECT_EQ(DeviceStoragePath(QString::fromUtf8(echo)), path) << echo;
 }

@@ -5,20 +5,14 @@
 #include "main_window/version_compare.h"
 
 TEST(InstalledVersion, CutsBetweenVersionCodeAndMinSdk) {
-  struct Case {
-    const char* name;
-    QString dumpsys;
-    QString expected;
-  };
-  const QList<Case> cases = {
-      {"package line", "Packages:\n  Package [com.a] (1f):\n    versionCode=1203 minSdk=24 targetSdk=29\n", "1203"},
-      {"no minSdk", "    versionCode=1203 targetSdk=29\n", ""},
-      {"minSdk before the versionCode", "minSdk=24 versionCode=1203\n", ""},
-      {"minSdk right after the key", "versionCode=minSdk=24", ""},
-      {"no versionCode starts at the twelfth character", "0123456789AB77 minSdk=1", "B77"},
-      {"empty output", "", ""},
-  };
-  for (const Case& c : cases) EXPECT_EQ(InstalledVersionText(c.dumpsys), c.expected) << c.name;
+  for (const auto& [dumpsys, expected] : {
+           std::pair{"Packages:\n  Package [com.a] (1f):\n    versionCode=1203 minSdk=24 targetSdk=29\n", "1203"},
+           {"    versionCode=1203 targetSdk=29\n", ""},  // no minSdk
+           {"minSdk=24 versionCode=1203\n", ""},
+           {"versionCode=minSdk=24", ""},
+           {"0123456789AB77 minSdk=1", "B77"},  // without versionCode the cut starts at the twelfth character
+           {"", ""}})
+    EXPECT_EQ(InstalledVersionText(QString::fromUtf8(dumpsys)), expected) << dumpsys;
 }
 
 TEST(InstalledVersion, OutcomesCaptionsAndLogTexts) {
@@ -27,13 +21,13 @@ TEST(InstalledVersion, OutcomesCaptionsAndLogTexts) {
     VersionOutcome outcome;
     QString caption, log;
   };
+  const QString notInstalled = QStringLiteral("未安装          ");
   const QList<Case> cases = {
       {"1203", "1210", VersionOutcome::Older, " 1203 (Older)", "Older Buildnumber found"},
       {"1210", "1203", VersionOutcome::Newer, " 1210 (Newer)", "Newer Buildnumber found"},
       {"1210", "1210", VersionOutcome::Same, " 1210 (Same)", "Same Buildnumber found"},
-      // compared as numbers, not as texts
-      {"999", "1000", VersionOutcome::Older, " 999 (Older)", "Older Buildnumber found"},
-      {"", "1210", VersionOutcome::NotInstalled, QStringLiteral("未安装          "), QStringLiteral("未安装          ")},
+      {"999", "1000", VersionOutcome::Older, " 999 (Older)", "Older Buildnumber found"},  // numbers, not texts
+      {"", "1210", VersionOutcome::NotInstalled, notInstalled, notInstalled},
       {"1203", "", VersionOutcome::Unknown, " 1203", ""},
       {"12a", "1210", VersionOutcome::Unknown, " 12a", ""},
       {"1203", "1.5", VersionOutcome::Unknown, " 1203", ""},

@@ -89,7 +89,11 @@ QString DeviceStoragePath(const QString& echoOutput) {
   for (auto line = lines.crbegin(); line != lines.crend(); ++line) {
     QString path = *line;
     while (path.endsWith(QLatin1Char('\r'))) path.chop(1);
-    if (!path.isEmpty()) return path;
+    if (path.isEmpty()) continue;
+    // adb's error text ("error: no devices/emulators found") is no path: it would end up as
+    // arguments of rm -r on the device.
+    bool absolute = path.startsWith(QLatin1Char('/')) && !path.contains(QLatin1Char(' ')) && !path.contains(QLatin1Char('\t'));
+    return absolute ? path : QString();
   }
   return QString();
 }

@@ -21,5 +21,6 @@ struct DiskSpaceTexts {
 DiskSpaceTexts DiskSpaceLabelTexts(const QString& dfOutput);
 
 // The device's storage path out of the echo of $EXTERNAL_STORAGE: its last non-empty line,
-// without line ends (adb may print its daemon start-up lines first). Empty when nothing usable.
+// without line ends (adb may print its daemon start-up lines first). Empty unless that line is
+// an absolute path without blanks.
 QString DeviceStoragePath(const QString& echoOutput);

@@ -59,6 +59,8 @@ TEST(DiskSpace, DigitsOnlyKeepsAsciiDigitsInOrder) {
 
 TEST(DiskSpace, StoragePathIsTheLastLineOfTheEcho) {
   for (const auto& [echo, path] : {std::pair{"/sdcard\r\n", "/sdcard"}, {"/sdcard\n", "/sdcard"}, {"\r\n", ""},
-                                   {"* daemon not running; starting now at tcp:5037\n* daemon started successfully\n/sdcard\n", "/sdcard"}})
+                                   {"* daemon not running; starting now at tcp:5037\n* daemon started successfully\n/sdcard\n", "/sdcard"},
+                                   // adb's error texts must never become arguments of rm -r on the device
+                                   {"error: no devices/emulators found\n", ""}, {"adb: cannot Connect\r\n", ""}})
     EXPECT_EQ(DeviceStoragePath(QString::fromUtf8(echo)), path) << echo;
 }

@@ -51,8 +51,7 @@ QStringList ReadEntry(const QString& file, const QString& verb) {
   QFile in(file);
   if (in.open(QIODevice::ReadOnly | QIODevice::Text))
     return QString::fromUtf8(in.readAll()).split('\n', Qt::SkipEmptyParts);
-  return {QStringLiteral("[Desktop Entry]"), QStringLiteral("Type=Application"), QStringLiteral("Name=") + verb,
-          QStringLiteral("NoDisplay=true")};
+  return {QStringLiteral("[Desktop Entry]"), QStringLiteral("Type=Application"), QStringLiteral("Name=") + verb};
 }
 
 void SetKey(QStringList& lines, const QString& key, const QString& value) {

@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "platform/registry.h"
+
+namespace {
+
+// Points XDG_DATA_HOME at a folder of the test while it lives.
+class DataHome {
+ public:
+  explicit DataHome(const QString& path) : previous_(qgetenv("XDG_DATA_HOME")) { qputenv("XDG_DATA_HOME", path.toUtf8()); }
+  ~DataHome() { qputenv("XDG_DATA_HOME", previous_); }
+
+ private:
+  QByteArray previous_;
+};
+
+QString ReadEntry() {
+  QFile file(platform::ApplicationsFolder() + "/tarnwick.desktop");
+  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+}  // namespace
+
+TEST(DesktopEntry, VerbValuesBecomeOneEntryForApkFiles) {
+  QTemporaryDir dir;
+  DataHome home(dir.path());
+  const QString verb = "HKCR\\*\\shell\\Tarnwick";
+  const QString program = "/opt/my apps/tarn$wick";
+  ASSERT_TRUE(platform::RegWrite(verb + "\\Command\\", program + " %1", "REG_SZ"));
+  ASSERT_TRUE(platform::RegWrite(verb + "\\AppliesTo", ".apk", "REG_SZ"));
+  ASSERT_TRUE(platform::RegWrite(verb + "\\Icon", program, "REG_SZ"));
+  ASSERT_TRUE(platform::RegWrite(verb + "\\Icon", "/opt/other", "REG_SZ"));  // a value written again replaces it
+
+  const QString entry = ReadEntry();
+  EXPECT_TRUE(entry.contains("\nExec=\"/opt/my apps/tarn\\$wick\" %f\n")) << entry.toStdString();
+  EXPECT_TRUE(entry.contains("\nMimeType=application/vnd.android.package-archive;\n"));
+  EXPECT_TRUE(entry.contains("\nIcon=/opt/other\n"));
+  EXPECT_EQ(entry.count("Icon="), 1);
+}
+
+TEST(DesktopEntry, RefusesWhatIsNoVerbValueAndWhatCannotBeWritten) {
+  QTemporaryDir dir;
+  {
+    DataHome home(dir.path());
+    EXPECT_FALSE(platform::RegWrite("HKCU\\Software\\Tarnwick\\Icon", "x"));
+    EXPECT_FALSE(platform::RegWrite("HKCR\\*\\shell\\Tarnwick\\Other", "x"));
+    EXPECT_FALSE(platform::RegWrite("HKCR\\*\\shell\\Tarnwick\\Icon", "x", "REG_DWORD"));
+    EXPECT_TRUE(ReadEntry().isEmpty());
+  }
+  QFile blocker(dir.path() + "/file");
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  DataHome unwritable(dir.path() + "/file");
+  EXPECT_FALSE(platform::RegWrite("HKCR\\*\\shell\\Tarnwick\\Icon", "/opt/tarnwick"));
+}

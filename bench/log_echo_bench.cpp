@@ -10,21 +10,12 @@
 
 #include "main_window/log_box.h"
 #include "main_window/morvell.h"
+#include "bench/output_file.h"
 #include "runner/dos_outputs.h"
 
 namespace {
 
-QString MakeFile(const QTemporaryDir& dir, int mib) {
-  QString path = dir.filePath(QStringLiteral("out%1.txt").arg(mib));
-  QFile file(path);
-  file.open(QIODevice::WriteOnly);
-  QByteArray line = "/sdcard/Android/obb/com.example.demo/main.1.obb: 1 file pushed. 35.2 MB/s 设备\r\n";
-  QByteArray block;
-  while (block.size() < (1 << 20)) block += line;
-  block.truncate(1 << 20);
-  for (int i = 0; i < mib; ++i) file.write(block);
-  return path;
-}
+const QByteArray kLine = "/sdcard/Android/obb/com.example.demo/main.1.obb: 1 file pushed. 35.2 MB/s 设备\r\n";
 
 QString CatCommand(const QString& path) { return QStringLiteral("cat \"") + path + QStringLiteral("\""); }
 
@@ -66,7 +57,7 @@ int main(int argc, char** argv) {
   QTemporaryDir dir;
   double echo4 = 0, echo16 = 0;
   for (int mib : {4, 16}) {
-    QString path = MakeFile(dir, mib);
+    QString path = MakeOutputFile(dir, mib, kLine);
     qsizetype logSize = 0;
     double alone = Best(3, [&] { return RunnerAlone(path); });
     double echoed = Best(3, [&] { return Echoed(path, &logSize); });

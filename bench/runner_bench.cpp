@@ -9,21 +9,12 @@
 #include <sys/resource.h>
 
 #include "platform/process.h"
+#include "bench/output_file.h"
 #include "runner/dos_outputs.h"
 
 namespace {
 
-QString MakeFile(const QTemporaryDir& dir, int mib) {
-  QString path = dir.filePath(QString("out%1.txt").arg(mib));
-  QFile file(path);
-  file.open(QIODevice::WriteOnly);
-  QByteArray line = "package:com.example.some.app versionCode=1203 minSdk=29 targetSdk=32\r\n";
-  QByteArray block;
-  while (block.size() < (1 << 20)) block += line;
-  block.truncate(1 << 20);
-  for (int i = 0; i < mib; ++i) file.write(block);
-  return path;
-}
+const QByteArray kLine = "package:com.example.some.app versionCode=1203 minSdk=29 targetSdk=32\r\n";
 
 double PlainReads(const QString& commandLine) {
   QElapsedTimer timer;
@@ -69,8 +60,8 @@ long PeakKiB() {
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   QTemporaryDir dir;
-  QString small = "cat \"" + MakeFile(dir, 16) + "\"";
-  QString large = "cat \"" + MakeFile(dir, 64) + "\"";
+  QString small = "cat \"" + MakeOutputFile(dir, 16, kLine) + "\"";
+  QString large = "cat \"" + MakeOutputFile(dir, 64, kLine) + "\"";
 
   long before = PeakKiB();
   auto [plainLarge, runnerLarge] = BestOfTurns(large);

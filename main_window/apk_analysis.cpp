@@ -29,7 +29,7 @@ constexpr int kIconSlot = 9;
 // install lists its candidates; at most what the array holds.
 void CollectObbNames(const QString& folder, BoundedTextArray<255>& names, qint16& count) {
   for (const QString& name : FilesInFolder(folder)) {
-    if ((folder + name).right(3).toLower() != QLatin1String("obb")) continue;
+    if (QDir(folder).filePath(name).right(3).toLower() != QLatin1String("obb")) continue;
     if (!names.Set(count + 1, name)) break;
     ++count;
   }

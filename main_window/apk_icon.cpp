@@ -3,6 +3,7 @@
 #include <zip.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <memory>
 
@@ -50,7 +51,10 @@ bool CopyZipEntry(const QString& zipPath, const QString& entryPath, const QStrin
   std::unique_ptr<zip_file_t, ZipFileCloser> file(zip_fopen(archive.get(), name.constData(), 0));
   if (!file) return false;
 
-  QSaveFile out(folder + QLatin1Char('/') + fileName);
+  // A file of that name that is already there is not ours: it is neither replaced nor deleted.
+  const QString target = folder + QLatin1Char('/') + fileName;
+  if (QFileInfo::exists(target)) return false;
+  QSaveFile out(target);
   if (!out.open(QIODevice::WriteOnly)) return false;
   char buffer[64 * 1024];
   zip_int64_t read = 0;

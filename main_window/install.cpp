@@ -8,6 +8,7 @@
 #include "main_window/morvell.h"
 #include "main_window/obb_candidates.h"
 #include "main_window/obb_picker.h"
+#include "main_window/package_name.h"
 #include "platform/beep.h"
 #include "platform/dialogs.h"
 #include "runner/tools.h"
@@ -144,7 +145,10 @@ void morvell::Command1_Click() {
   objDOS->CommandLine(tools::AdbCommand(install + kQuote + ApkPath + kQuote));
   objDOS->ExecuteCommand();
 
-  if (Module1::ObbCount > 0) TransferObbFiles(*this);
+  if (Module1::ObbCount > 0) {
+    if (IsUsablePackageName(Label2->text())) TransferObbFiles(*this);
+    else LogLine(kSkipAll);
+  }
 
   ShowDiskSpace();
   platform::Beep();

@@ -77,6 +77,7 @@ void Form3::CreateControls() {
   Frame1[kTopBand]->setTitle(QStringLiteral("File name"));
   Label1[kTopBand] = Make<QLabel>(Frame1[kTopBand], "Label1", Twips(120, 240, 8565, 210), kTopBand);
   Label1[kTopBand]->setFont(Font(QStringLiteral("Arial"), 8.25));
+  Label1[kTopBand]->setTextFormat(Qt::PlainText);
 
   Command1 = Make<WrappingButton>(this, "Command1", Twips(9000, 120, 2535, 495));
   Command1->setText(QStringLiteral("将所选的OBB文件安装到设备           "));
@@ -97,6 +98,7 @@ void Form3::CreateControls() {
     Frame1[r] = Make<QGroupBox>(this, "Frame1", Twips(120, 720 + kRowStepTwips * r, 11295, 495), r);
     Label1[r] = Make<QLabel>(Frame1[r], "Label1", Twips(120, r == 8 ? 120 : 150, 11055, 255), r);
     Label1[r]->setFont(Font(QStringLiteral("Arial"), 9.75));
+    Label1[r]->setTextFormat(Qt::PlainText);
     Check1[r] = Make<QPushButton>(this, "Check1", Twips(11520, r == 0 ? 825 : 840 + kRowStepTwips * r, 975, 390), r);
     Check1[r]->setCheckable(true);
     Check1[r]->setFont(Font(QStringLiteral("Arial"), 12, true));

@@ -20,6 +20,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
   Permissions->setGeometry(Twips(240, 120, 8415, 5295));
 
   Label1 = new QLabel(Permissions);
+  Label1->setTextFormat(Qt::PlainText);
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setGeometry(Twips(120, 240, 8175, 4935));
   QFont font(QStringLiteral("Arial"));

@@ -4,6 +4,7 @@
 #include "main_window/disk_space.h"
 #include "main_window/morvell.h"
 #include "main_window/obb_candidates.h"
+#include "main_window/package_name.h"
 #include "main_window/permissions_window.h"
 #include "platform/beep.h"
 #include "platform/dialogs.h"
@@ -39,7 +40,7 @@ bool IsConnectionError(const QString& output) {
 bool PackageOnDevice(morvell& w) {
   w.Busy = true;
   QString packages = RunSilenced(*w.objDOS, QStringLiteral(" shell pm list packages"));
-  if (packages.contains(w.Label2->text())) return true;
+  if (IsUsablePackageName(w.Label2->text()) && packages.contains(w.Label2->text())) return true;
   platform::Beep();
   w.LogLine(QStringLiteral("Package ") + w.Label2->text() + kNotInstalled);
   w.Busy = false;

@@ -27,7 +27,9 @@ class HideWatcher : public QObject {
  public:
   HideWatcher(QWidget* form, QEventLoop* loop) : loop_(loop) { form->installEventFilter(this); }
   bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Hide || event->type() == QEvent::Close) loop_->quit();
+    // A window minimised by the user is hidden spontaneously; that does not end the modal wait.
+    bool hidden = event->type() == QEvent::Hide && !event->spontaneous();
+    if (hidden || event->type() == QEvent::Close) loop_->quit();
     return false;
   }
 

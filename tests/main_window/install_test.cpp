@@ -80,6 +80,24 @@ TEST_F(Install, OneObbBesideTheApkIsPushedIntoAClearedFolder) {
   for (int i : {1, 2, 3, 4, 5, 6, 9, 10, 11, 12}) EXPECT_EQ(window->Command[i]->isEnabled(), i >= 2 && i <= 6) << i;
 }
 
+// Without a usable package name the OBB folder would be the whole of Android/obb: nothing there is touched.
+TEST_F(Install, NoPackageNameLeavesTheDevicesObbFoldersAlone) {
+  PutBesideApk("main.1.obb");
+  folder.putOnDevice("Android/obb/com.other/keep.obb");
+  dialogs.OnModal(ConfirmPicker);
+  for (const QString& name : {QString(), QString("com.x\nrm")}) {
+    window->Label2->setText(name);
+    folder.clearCalls();
+    window->txtOutputs->SetText("");
+
+    window->Command1_Click();
+
+    EXPECT_EQ(folder.calls(), QStringList{InstallCall()} + kDiskSpace);
+    EXPECT_EQ(Log(), Line(kTryConnecting) + Line(kSkipAll) + Line(kAllDone));
+    EXPECT_TRUE(folder.onDevice("Android/obb/com.other/keep.obb"));
+  }
+}
+
 TEST_F(Install, GrantCheckBoxChoosesTheInstallLine) {
   for (bool grant : {true, false}) {
     folder.clearCalls();

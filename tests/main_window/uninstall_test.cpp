@@ -40,6 +40,8 @@ TEST_F(Uninstall, PresenceAndConnectionTextsDecideTheOutcome) {
       {"com.example.app2", "error: connect error for write\r\n", true, true},
       {"com.example.app2", "cannot Connect to daemon\r\n", true, true},
       {"com.example.app2", "cannot connect to daemon\r\n", true, false},
+      {"", "", false, false},  // a failed badging: an empty name occurs in any listing, yet nothing may be removed
+      {"com.example.app2\n", "", false, false},
   };
   for (const Case& c : cases) {
     Play("package:com.example.app2\\r\\npackage:com.android.shell\\r\\n",

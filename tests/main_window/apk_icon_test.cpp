@@ -46,4 +46,13 @@ TEST(ZipEntryCopy, CopiesOneEntryUnderItsFileNameOrNothing) {
   EXPECT_TRUE(QDir(out).isEmpty());
   EXPECT_TRUE(CopyZipEntry(apk, QStringLiteral("res\\mipmap-mdpi-v4\\app_icon.png"), out));
   EXPECT_EQ(QImage(out + QStringLiteral("/app_icon.png")).size(), QSize(48, 48));
+
+  // A file of that name that is already there is someone else's: it is not replaced.
+  QFile mine(out + QStringLiteral("/app_icon.png"));
+  ASSERT_TRUE(mine.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  mine.write("mine");
+  mine.close();
+  EXPECT_FALSE(CopyZipEntry(apk, QStringLiteral("res\\mipmap-mdpi-v4\\app_icon.png"), out));
+  ASSERT_TRUE(mine.open(QIODevice::ReadOnly));
+  EXPECT_EQ(mine.readAll(), QByteArray("mine"));
 }

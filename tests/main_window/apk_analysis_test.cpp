@@ -56,9 +56,9 @@ class ApkStartup : public ::testing::Test {
   }
 
   // Builds the APK in a fresh source folder, so no resource of an earlier build slips in.
-  QString Build(const TestApkSpec& spec, const QString& name = QStringLiteral("demo game.apk")) {
+  QString Build(const TestApkRecipe& recipe, const QString& name = QStringLiteral("demo game.apk")) {
     const QString apk = apkDir.path() + '/' + name;
-    EXPECT_TRUE(BuildTestApk(work.path() + '/' + QString::number(++builds), apk, spec));
+    EXPECT_TRUE(BuildTestApk(work.path() + '/' + QString::number(++builds), apk, recipe));
     return apk;
   }
   void Load(const QString& apk) {

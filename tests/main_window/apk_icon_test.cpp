@@ -37,7 +37,7 @@ TEST(ZipEntryCopy, CopiesOneEntryUnderItsFileNameOrNothing) {
   if (!RealAaptAvailable()) GTEST_SKIP() << "/usr/bin/aapt is not installed";
   QTemporaryDir dir;
   const QString apk = dir.path() + QStringLiteral("/app.apk");
-  ASSERT_TRUE(BuildTestApk(dir.path() + QStringLiteral("/src"), apk, TestApkSpec{}));
+  ASSERT_TRUE(BuildTestApk(dir.path() + QStringLiteral("/src"), apk, TestApkRecipe{}));
   const QString out = dir.path() + QStringLiteral("/out");
   ASSERT_TRUE(QDir().mkpath(out));
 

@@ -59,7 +59,7 @@ TEST(RealBadging, ApksBuiltWithAapt) {
   QTemporaryDir work;
   struct Case {
     const char* name;
-    TestApkSpec spec;
+    TestApkRecipe recipe;
     QList<std::pair<int, QString>> slotValues;
     int permissions;
   };
@@ -71,7 +71,7 @@ TEST(RealBadging, ApksBuiltWithAapt) {
   };
   for (const Case& c : cases) {
     const QString apk = work.path() + QStringLiteral("/my app.apk");
-    ASSERT_TRUE(BuildTestApk(work.path() + '/' + c.name, apk, c.spec)) << c.name;
+    ASSERT_TRUE(BuildTestApk(work.path() + '/' + c.name, apk, c.recipe)) << c.name;
     DOSOutputs runner;
     const BadgingResult r =
         ParseBadging(runner.ExecuteCommand(tools::AaptCommand(QStringLiteral(" d badging \"") + apk + '"')));

@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QProcess>
 
-struct TestApkSpec {
+struct TestApkRecipe {
   QString label = QStringLiteral("Demo");  // written into strings.xml as is (escape apostrophes)
   bool icon = true;                        // a 48x48 PNG
   bool headTracking = false;
@@ -17,17 +17,17 @@ inline bool RealAaptAvailable() { return QFile::exists(QStringLiteral("/usr/bin/
 
 // An APK of com.example.demo, versionCode 1210, versionName 1.2.10, built from sources written
 // under `work`. False on failure.
-inline bool BuildTestApk(const QString& work, const QString& apkPath, const TestApkSpec& spec) {
+inline bool BuildTestApk(const QString& work, const QString& apkPath, const TestApkRecipe& recipe) {
   QDir(work).mkpath(QStringLiteral("res/values"));
   QString manifest = QStringLiteral(
       "<manifest xmlns:android=\"http://schemas.android.com/apk/res/android\" package=\"com.example.demo\" "
       "android:versionCode=\"1210\" android:versionName=\"1.2.10\">\n<uses-sdk android:minSdkVersion=\"23\"/>\n");
-  for (int k = 1; k <= spec.permissions; ++k)
+  for (int k = 1; k <= recipe.permissions; ++k)
     manifest += QStringLiteral("<uses-permission android:name=\"com.example.permission.P%1\"/>\n").arg(k);
-  if (spec.headTracking)
+  if (recipe.headTracking)
     manifest += QStringLiteral("<uses-feature android:name=\"android.hardware.vr.headtracking\" android:version=\"1\"/>\n");
   manifest += QStringLiteral("<application android:label=\"@string/app_name\"");
-  if (spec.icon) {
+  if (recipe.icon) {
     QDir(work).mkpath(QStringLiteral("res/mipmap-mdpi"));
     QImage image(48, 48, QImage::Format_ARGB32);
     image.fill(Qt::blue);
@@ -38,7 +38,7 @@ inline bool BuildTestApk(const QString& work, const QString& apkPath, const Test
   QFile strings(work + QStringLiteral("/res/values/strings.xml"));
   if (!manifestFile.open(QIODevice::WriteOnly) || !strings.open(QIODevice::WriteOnly)) return false;
   manifestFile.write((manifest + QStringLiteral("/>\n</manifest>\n")).toUtf8());
-  strings.write(QStringLiteral("<resources><string name=\"app_name\">%1</string></resources>\n").arg(spec.label).toUtf8());
+  strings.write(QStringLiteral("<resources><string name=\"app_name\">%1</string></resources>\n").arg(recipe.label).toUtf8());
   manifestFile.close();
   strings.close();
 

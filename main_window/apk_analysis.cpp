@@ -26,13 +26,15 @@ const std::array<QString, 3> kFallbackIcons = {
 constexpr int kIconSlot = 9;
 
 // Names of the files directly in the folder whose path ends in "obb" (any case), listed as the
-// install lists its candidates; at most what the array holds.
-void CollectObbNames(const QString& folder, BoundedTextArray<255>& names, qint16& count) {
-  for (const QString& name : FilesInFolder(folder)) {
+// install lists its candidates; at most what the array holds. False when the folder cannot be read.
+bool CollectObbNames(const QString& folder, BoundedTextArray<255>& names, qint16& count) {
+  bool listed = false;
+  for (const QString& name : FilesInFolder(folder, &listed)) {
     if (QDir(folder).filePath(name).right(3).toLower() != QLatin1String("obb")) continue;
     if (!names.Set(count + 1, name)) break;
     ++count;
   }
+  return listed;
 }
 
 }  // namespace
@@ -99,13 +101,14 @@ void morvell::FindObbFiles() {
   const QString folder = GetFolderPath(ApkPath);
   const QString package = Label2->text();
   // An empty package name would make the APK's own folder count as the package folder.
+  // A folder that cannot be read ends the listing: no beep, no buttons, nothing logged.
   if (!package.isEmpty() && FolderExists(folder + package)) {
-    CollectObbNames(folder + package, ObbListNames, count);
+    if (!CollectObbNames(folder + package, ObbListNames, count)) return;
     platform::Beep();
     for (QPushButton* button : {Command1, Command2, Command3, Command4, Command5, Command6, Command11, Command12})
       button->setEnabled(true);
-  } else {
-    CollectObbNames(folder, ObbListNames, count);
+  } else if (!CollectObbNames(folder, ObbListNames, count)) {
+    return;
   }
   if (count == 0) return;
   LogLine(QStringLiteral("Found OBB Files: "));

@@ -38,12 +38,14 @@ ObbCollection CollectObbCandidates(const QString& apkFolder, const QString& pack
   return collection;
 }
 
-QStringList FilesInFolder(const QString& folder) {
+QStringList FilesInFolder(const QString& folder, bool* listed) {
   namespace fs = std::filesystem;
   QStringList names;
+  if (listed) *listed = false;
   if (folder.isEmpty()) return names;
   std::error_code error;
   fs::directory_iterator it(fs::path(folder.toStdString()), error);
+  if (listed) *listed = !error;
   for (; !error && it != fs::directory_iterator(); it.increment(error)) {
     std::error_code typeError;
     if (it->is_regular_file(typeError)) names.append(QString::fromStdString(it->path().filename().string()));

@@ -28,8 +28,8 @@ QList<ObbCandidate> CandidatesBesideApk(const QString& apkFolder, const QStringL
 ObbCollection CollectObbCandidates(const QString& apkFolder, const QString& packageName);
 
 // The regular files directly in a folder, by name (letter case ignored); a folder that cannot be
-// listed gives none.
-QStringList FilesInFolder(const QString& folder);
+// listed gives none, and `listed` (when given) tells whether the folder could be read.
+QStringList FilesInFolder(const QString& folder, bool* listed = nullptr);
 
 // A file counts as present when its name occurs anywhere in the listing, letter case ignored.
 bool NameOccursIn(const QString& listing, const QString& fileName);

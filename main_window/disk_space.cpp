@@ -1,5 +1,6 @@
 #include "main_window/disk_space.h"
 
+#include <QRegularExpression>
 #include <cmath>
 
 namespace {
@@ -7,20 +8,14 @@ namespace {
 constexpr int kWindowLength = 4;
 constexpr int kNumbersKept = 4;
 
-// The number inside the four-character window: its digits, and a point only when digits stand on
-// both sides of it.
+// The number inside the four-character window: its digits, and a point only where digits stand
+// on both sides of it ("6.5G" reads 6.5).
 QString WindowNumber(const QString& window) {
-  QString number;
-  for (qsizetype k = 0; k < window.size(); ++k) {
-    const QChar c = window[k];
-    if (c.isDigit() && c.unicode() < 128) {
-      number += c;
-    } else if (c == QLatin1Char('.') && !number.isEmpty() && !number.contains(QLatin1Char('.')) &&
-               k + 1 < window.size() && window[k + 1].isDigit() && window[k + 1].unicode() < 128) {
-      number += c;
-    }
-  }
-  return number;
+  static const QRegularExpression decimal(QStringLiteral("[0-9]\\.[0-9]"));
+  const QRegularExpressionMatch match = decimal.match(window);
+  if (!match.hasMatch()) return DigitsOnly(window);
+  const qsizetype point = match.capturedStart() + 1;
+  return DigitsOnly(window.left(point)) + QLatin1Char('.') + DigitsOnly(window.mid(point + 1));
 }
 
 // The unit letter that closes the column starting at `from` (the character after the blank).

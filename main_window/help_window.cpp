@@ -3,15 +3,16 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "main_window/form_building.h"
+
 namespace {
-constexpr int kTwipsPerPixel = 15;
 constexpr int kClientTwips = 7665;
 }  // namespace
 
 Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window), picture_(QStringLiteral(":/help.png")) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("Form2"));
-  setFixedSize(kClientTwips / kTwipsPerPixel, kClientTwips / kTwipsPerPixel);
+  setFixedSize(Pixels(kClientTwips), Pixels(kClientTwips));
 }
 
 void Form2::Form_Click() { hide(); }

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "main_window/caption_style.h"
+#include "main_window/form_building.h"
 #include "main_window/headset_settings.h"
 #include "main_window/log_box.h"
 #include "main_window/morvell.h"
@@ -16,42 +17,27 @@
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kDesignHeight = 7260;
 constexpr int kPanelLeft = 8700;  // the device-tools panel, shown when the window is 14865 wide
 
 void Place(QWidget* widget, int left, int top, int width, int height) {
-  widget->setGeometry(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel);
-}
-
-template <typename W>
-W* Make(QWidget* parent, const QString& name) {
-  auto* widget = new W(parent);
-  widget->setObjectName(name);
-  return widget;
-}
-
-template <typename W>
-W* MakeIndexed(QWidget* parent, const QString& name, int index) {
-  W* widget = Make<W>(parent, name);
-  widget->setProperty("Index", index);
-  return widget;
+  widget->setGeometry(TwipsRect(left, top, width, height));
 }
 
 // An info frame with its one label (the label's text is the frame's content).
 void MakeInfoFrame(QWidget* parent, QGroupBox*& frame, QLabel*& label, int number, const QString& caption,
                    int left, int top, int width, int height = 615) {
-  frame = Make<QGroupBox>(parent, QStringLiteral("Frame%1").arg(number));
+  frame = MakeControl<QGroupBox>(parent, QStringLiteral("Frame%1").arg(number));
   frame->setTitle(caption);
   Place(frame, left, top, width, height);
-  label = Make<QLabel>(frame, QStringLiteral("Label%1").arg(number));
+  label = MakeControl<QLabel>(frame, QStringLiteral("Label%1").arg(number));
   Place(label, 120, 255, width - 240, height - 315);
   label->setTextFormat(Qt::PlainText);
 }
 
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, const QString& tooltip,
                         int left, int top, int width, int height = 495) {
-  auto* button = Make<QPushButton>(parent, name);
+  auto* button = MakeControl<QPushButton>(parent, name);
   button->setText(caption);
   if (!tooltip.isEmpty()) button->setToolTip(tooltip);
   Place(button, left, top, width, height);
@@ -102,7 +88,7 @@ void morvell::CreateControls() {
   MakeInfoFrame(this, Frame[6], Label[6], 6, QStringLiteral("设备已经安装的版本       "), 120, 2760, 3000);
   Label6->setAutoFillBackground(true);
 
-  Picture1 = Make<PictureBox>(this, QStringLiteral("Picture1"));
+  Picture1 = MakeControl<PictureBox>(this, QStringLiteral("Picture1"));
   Place(Picture1, 5640, 240, 1440, 1440);
 
   // The headset's storage.
@@ -113,7 +99,7 @@ void morvell::CreateControls() {
 
   // The animated logo: 23 frames stacked on one spot, one shown at a time.
   for (int i = 0; i < 23; ++i) {
-    PictureBox* frame = MakeIndexed<PictureBox>(this, QStringLiteral("Picture2"), i);
+    PictureBox* frame = MakeControl<PictureBox>(this, QStringLiteral("Picture2"), i);
     frame->SetBorder(false);
     frame->SetPicture(QImage(QStringLiteral(":/logo_%1.png").arg(i, 2, 10, QChar('0'))));
     Place(frame, 7680, 840, 735, 735);
@@ -133,7 +119,7 @@ void morvell::CreateControls() {
                         QStringLiteral("在所选应用程序上显示权限                "), 2520, 3840, 975);
   Command1 = MakeButton(this, QStringLiteral("Command1"), QStringLiteral("安装   "), QStringLiteral("Install APK"), 3600,
                         3840, 1095);
-  Check1 = Make<QCheckBox>(this, QStringLiteral("Check1"));
+  Check1 = MakeControl<QCheckBox>(this, QStringLiteral("Check1"));
   Check1->setText(QStringLiteral("授予权限         "));
   Check1->setToolTip(QStringLiteral("授予列表中的所有权限                 "));
   Place(Check1, 4800, 3840, 1440, 495);
@@ -149,17 +135,17 @@ void morvell::CreateControls() {
                          QStringLiteral("Mount MTP-Device"), 3000, 4440, 2040);
   Command9 = MakeButton(this, QStringLiteral("Command9"), QStringLiteral("已安装的应用程序"), QString(), 5100, 4440, 2040);
   Command10 = MakeButton(this, QStringLiteral("Command10"), QStringLiteral("···"), QString(), 7200, 4440, 1305);
-  Check2 = Make<QCheckBox>(this, QStringLiteral("Check2"));
+  Check2 = MakeControl<QCheckBox>(this, QStringLiteral("Check2"));
   Check2->setText(QStringLiteral("退出关闭ADB     "));
   Check2->setToolTip(
       QStringLiteral("在退出时关闭ADB服务（下次启动速度较慢，但不会锁定最后安装的目录）                        "));
   Place(Check2, 120, 4980, 2400, 375);
 
-  txtOutputs = Make<LogBox>(this, QStringLiteral("txtOutputs"));
+  txtOutputs = MakeControl<LogBox>(this, QStringLiteral("txtOutputs"));
   Place(txtOutputs, 120, 5400, 8385, 1740);
 
   // The console row, below the designed height: Command6 makes the window tall enough to show it.
-  Text1 = Make<QLineEdit>(this, QStringLiteral("Text1"));
+  Text1 = MakeControl<QLineEdit>(this, QStringLiteral("Text1"));
   Place(Text1, 120, 7305, 6360, 375);
   Command7 = MakeButton(this, QStringLiteral("Command7"), QStringLiteral("Run"), QString(), 6600, 7290, 900, 405);
   Command8 = MakeButton(this, QStringLiteral("Command8"), QStringLiteral("Help"), QStringLiteral("Try me"), 7560,
@@ -170,7 +156,7 @@ void morvell::CreateControls() {
   const auto& settings = HeadsetSettings();
   std::array<int, kHeadsetFrameCount> buttonsInFrame{};
   for (int f = 0; f < kHeadsetFrameCount; ++f) {
-    QGroupBox* frame = MakeIndexed<QGroupBox>(this, QStringLiteral("ToolFrames"), f);
+    QGroupBox* frame = MakeControl<QGroupBox>(this, QStringLiteral("ToolFrames"), f);
     frame->setTitle(frameCaptions[f]);
     Place(frame, kPanelLeft, 120 + f * 870, 6030, 780);
     ToolFrames[f] = frame;
@@ -178,19 +164,19 @@ void morvell::CreateControls() {
   for (int i = 0; i < kHeadsetSettingCount; ++i) {
     int f = settings[i].frame;
     int slot = buttonsInFrame[f]++;
-    QPushButton* button = MakeIndexed<QPushButton>(ToolFrames[f], QStringLiteral("Command13"), i);
+    QPushButton* button = MakeControl<QPushButton>(ToolFrames[f], QStringLiteral("Command13"), i);
     button->setText(settings[i].buttonCaption);
     Place(button, 120 + slot * 720, 300, 660, 390);
     Command13[i] = button;
   }
 
-  Timer1 = Make<QTimer>(this, QStringLiteral("Timer1"));
+  Timer1 = MakeControl<QTimer>(this, QStringLiteral("Timer1"));
   Timer1->setInterval(100);
-  Timer2 = Make<QTimer>(this, QStringLiteral("Timer2"));
+  Timer2 = MakeControl<QTimer>(this, QStringLiteral("Timer2"));
   Timer2->setInterval(80);
-  Timer3 = Make<QTimer>(this, QStringLiteral("Timer3"));
+  Timer3 = MakeControl<QTimer>(this, QStringLiteral("Timer3"));
   Timer3->setInterval(2000);
 
-  setFixedSize(8625 / kTwipsPerPixel, kDesignHeight / kTwipsPerPixel);
+  setFixedSize(Pixels(8625), Pixels(kDesignHeight));
   FitCaptionFonts(this);
 }

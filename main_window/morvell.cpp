@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "main_window/form_building.h"
 #include "main_window/help_window.h"
 #include "main_window/log_box.h"
 #include "main_window/obb_picker.h"
@@ -17,8 +18,6 @@
 #include "runner/command_error_log.h"
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
 
 std::function<void()>& QuitHandler() {
   static std::function<void()> handler;
@@ -94,8 +93,8 @@ void morvell::closeEvent(QCloseEvent* event) {
 
 int morvell::WidthTwips() const { return width() * kTwipsPerPixel; }
 int morvell::HeightTwips() const { return height() * kTwipsPerPixel; }
-void morvell::SetWidthTwips(int twips) { setFixedSize(twips / kTwipsPerPixel, height()); }
-void morvell::SetHeightTwips(int twips) { setFixedSize(width(), twips / kTwipsPerPixel); }
+void morvell::SetWidthTwips(int twips) { setFixedSize(Pixels(twips), height()); }
+void morvell::SetHeightTwips(int twips) { setFixedSize(width(), Pixels(twips)); }
 
 Form1* morvell::Form1Instance() {
   if (!form1_) form1_ = std::make_unique<Form1>();

@@ -160,4 +160,3 @@ class morvell : public QWidget {
 QString GetFileName(const QString& path);
 QString GetFolderPath(const QString& path);
 bool FolderExists(const QString& sFolder);
-QString DigitsOnly(const QString& text);

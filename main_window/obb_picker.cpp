@@ -4,57 +4,24 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 #include <QTimer>
 
+#include "main_window/form_building.h"
 #include "main_window/morvell.h"
 #include "runner/module1.h"
 #include "runner/vb_color.h"
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kRowStepTwips = 480;
 constexpr qint32 kOrange = vbcolor::Rgb(255, 128, 0);
 
-QRect Twips(int left, int top, int width, int height) {
-  return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel);
-}
-
-QFont Font(const QString& family, double points, bool bold = false) {
-  QFont font(family);
-  font.setPointSizeF(points);
-  font.setBold(bold);
-  return font;
-}
-
 template <typename Widget>
 Widget* Make(QWidget* parent, const char* name, QRect geometry, int index = -1) {
-  auto* widget = new Widget(parent);
-  widget->setObjectName(QString::fromLatin1(name));
-  if (index >= 0) widget->setProperty("Index", index);
+  auto* widget = MakeControl<Widget>(parent, QString::fromLatin1(name), index);
   widget->setGeometry(geometry);
   return widget;
 }
-
-// The install button's caption is wider than the button: it wraps onto two lines instead of
-// being cut at both ends.
-class WrappingButton : public QPushButton {
- public:
-  using QPushButton::QPushButton;
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QStylePainter painter(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    option.text.clear();
-    painter.drawControl(QStyle::CE_PushButton, option);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(rect().adjusted(3, 1, -3, -1), Qt::AlignCenter | Qt::TextWordWrap, text().trimmed());
-  }
-};
 
 QString ApkFileNameOf(QWidget* mainWindow) {
   auto* main = qobject_cast<morvell*>(mainWindow);
@@ -67,41 +34,41 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form3"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("Found OBB Files (Click to Skip)"));
-  setFixedSize(12675 / kTwipsPerPixel, 825 / kTwipsPerPixel);
+  setFixedSize(Pixels(12675), Pixels(825));
   CreateControls();
   Form_Load();
 }
 
 void Form3::CreateControls() {
-  Frame1[kTopBand] = Make<QGroupBox>(this, "Frame1", Twips(120, 0, 8775, 615), kTopBand);
+  Frame1[kTopBand] = Make<QGroupBox>(this, "Frame1", TwipsRect(120, 0, 8775, 615), kTopBand);
   Frame1[kTopBand]->setTitle(QStringLiteral("File name"));
-  Label1[kTopBand] = Make<QLabel>(Frame1[kTopBand], "Label1", Twips(120, 240, 8565, 210), kTopBand);
-  Label1[kTopBand]->setFont(Font(QStringLiteral("Arial"), 8.25));
+  Label1[kTopBand] = Make<QLabel>(Frame1[kTopBand], "Label1", TwipsRect(120, 240, 8565, 210), kTopBand);
+  Label1[kTopBand]->setFont(DesignFont(QStringLiteral("Arial"), 8.25));
   Label1[kTopBand]->setTextFormat(Qt::PlainText);
 
-  Command1 = Make<WrappingButton>(this, "Command1", Twips(9000, 120, 2535, 495));
+  Command1 = Make<QPushButton>(this, "Command1", TwipsRect(9000, 120, 2535, 495));
   Command1->setText(QStringLiteral("将所选的OBB文件安装到设备           "));
   Command1->setToolTip(QStringLiteral("在设备上安装选定的OBB文件           "));
-  Command1->setFont(Font(QStringLiteral("MS Sans Serif"), 9.75, true));
+  Command1->setFont(DesignFont(QStringLiteral("MS Sans Serif"), 9.75, true));
   vbcolor::SetBackColor(Command1, vbcolor::kButtonFace);
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 
-  Label2 = Make<QLabel>(this, "Label2", Twips(11520, 600, 975, 255));
+  Label2 = Make<QLabel>(this, "Label2", TwipsRect(11520, 600, 975, 255));
   Label2->setText(QStringLiteral("点击跳过      "));
-  Label2->setFont(Font(QStringLiteral("Arial"), 8.25));
+  Label2->setFont(DesignFont(QStringLiteral("Arial"), 8.25));
 
   // Green while the row installs, red while it is down (skip).
   const QString toggleStyle = QStringLiteral(
       "QPushButton { background-color: rgb(38, 198, 86); border: 1px solid gray; }"
       "QPushButton:checked { background-color: rgb(255, 74, 74); border-style: inset; }");
   for (int r = 0; r <= kRows; ++r) {
-    Frame1[r] = Make<QGroupBox>(this, "Frame1", Twips(120, 720 + kRowStepTwips * r, 11295, 495), r);
-    Label1[r] = Make<QLabel>(Frame1[r], "Label1", Twips(120, r == 8 ? 120 : 150, 11055, 255), r);
-    Label1[r]->setFont(Font(QStringLiteral("Arial"), 9.75));
+    Frame1[r] = Make<QGroupBox>(this, "Frame1", TwipsRect(120, 720 + kRowStepTwips * r, 11295, 495), r);
+    Label1[r] = Make<QLabel>(Frame1[r], "Label1", TwipsRect(120, r == 8 ? 120 : 150, 11055, 255), r);
+    Label1[r]->setFont(DesignFont(QStringLiteral("Arial"), 9.75));
     Label1[r]->setTextFormat(Qt::PlainText);
-    Check1[r] = Make<QPushButton>(this, "Check1", Twips(11520, r == 0 ? 825 : 840 + kRowStepTwips * r, 975, 390), r);
+    Check1[r] = Make<QPushButton>(this, "Check1", TwipsRect(11520, r == 0 ? 825 : 840 + kRowStepTwips * r, 975, 390), r);
     Check1[r]->setCheckable(true);
-    Check1[r]->setFont(Font(QStringLiteral("Arial"), 12, true));
+    Check1[r]->setFont(DesignFont(QStringLiteral("Arial"), 12, true));
     Check1[r]->setStyleSheet(toggleStyle);
     Check1[r]->setText(r == kRows - 1 ? QStringLiteral("安装   ") : QStringLiteral("Install"));
     connect(Check1[r], &QPushButton::clicked, this, [this, r] { Check1_Click(r); });
@@ -126,7 +93,7 @@ void Form3::Form_Load() {
     Frame1[n - 1]->setVisible(true);
     Check1[n - 1]->setVisible(true);
     Label1[n - 1]->setText(Module1::ObbFileNames[n]);
-    setFixedHeight(height() + kRowStepTwips / kTwipsPerPixel);
+    setFixedHeight(height() + Pixels(kRowStepTwips));
   }
   Timer1->start();
 }

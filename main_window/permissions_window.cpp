@@ -6,26 +6,22 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-namespace {
-QRect Twips(int left, int top, int width, int height) { return QRect(left / 15, top / 15, width / 15, height / 15); }
-}  // namespace
+#include "main_window/form_building.h"
 
 Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Permissions in Manifest"));
-  setFixedSize(9105 / 15, 6015 / 15);
+  setFixedSize(Pixels(9105), Pixels(6015));
 
   Permissions = new QGroupBox(QStringLiteral("Permissions"), this);
   Permissions->setObjectName(QStringLiteral("Permissions"));
-  Permissions->setGeometry(Twips(240, 120, 8415, 5295));
+  Permissions->setGeometry(TwipsRect(240, 120, 8415, 5295));
 
   Label1 = new QLabel(Permissions);
   Label1->setTextFormat(Qt::PlainText);
   Label1->setObjectName(QStringLiteral("Label1"));
-  Label1->setGeometry(Twips(120, 240, 8175, 4935));
-  QFont font(QStringLiteral("Arial"));
-  font.setPointSizeF(9.75);
-  Label1->setFont(font);
+  Label1->setGeometry(TwipsRect(120, 240, 8175, 4935));
+  Label1->setFont(DesignFont(QStringLiteral("Arial"), 9.75));
   Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Label1->setWordWrap(true);
   Label1->installEventFilter(this);

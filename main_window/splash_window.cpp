@@ -1,19 +1,14 @@
 #include "main_window/splash_window.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTimer>
 
+#include "main_window/form_building.h"
 #include "runner/picture_box.h"
-
-namespace {
-constexpr int kTwipsPerPixel = 15;
-}
 
 Form9::Form9(QWidget* parent) : QWidget(parent, Qt::SplashScreen) {
   setObjectName(QStringLiteral("Form9"));
   setWindowTitle(QString());
-  setFixedSize(3825 / kTwipsPerPixel, 1620 / kTwipsPerPixel);
+  setFixedSize(Pixels(3825), Pixels(1620));
 
   Picture1 = new PictureBox(this);
   Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -26,8 +21,7 @@ Form9::Form9(QWidget* parent) : QWidget(parent, Qt::SplashScreen) {
   Timer1->setInterval(1);
   connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
 
-  if (QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  CentreOnScreen(this);
 }
 
 void Form9::Form_Load(const QString& commandLine, std::function<void()> showMainWindow) {

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "main_window/file_manager_integration.h"
+#include "main_window/form_building.h"
 #include "main_window/morvell.h"
 #include "main_window/settings.h"
 #include "main_window/tip_window.h"
@@ -42,7 +43,7 @@ void morvell::Form_Load() {
   LogoFrame = 0;
   for (PictureBox* frame : Picture2) {
     frame->setVisible(false);
-    frame->move(7680 / 15, 840 / 15);
+    frame->move(Pixels(7680), Pixels(840));
   }
 
   Check1->setChecked(GetSetting(QStringLiteral("Grant"), kOff) != kOff);

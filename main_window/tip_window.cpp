@@ -1,40 +1,34 @@
 #include "main_window/tip_window.h"
 
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
+#include "main_window/form_building.h"
 #include "main_window/settings.h"
-
-namespace {
-constexpr int kTwipsPerPixel = 15;
-}
 
 Form7::Form7(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form7"));
   setWindowTitle(QStringLiteral("Tip"));
-  setFixedSize(5760 / kTwipsPerPixel, 3420 / kTwipsPerPixel);
+  setFixedSize(Pixels(5760), Pixels(3420));
 
   Label1 = new QLabel(this);
   Label1->setObjectName(QStringLiteral("Label1"));
-  Label1->setGeometry(240 / kTwipsPerPixel, 240 / kTwipsPerPixel, 5280 / kTwipsPerPixel, 2280 / kTwipsPerPixel);
+  Label1->setGeometry(TwipsRect(240, 240, 5280, 2280));
   Label1->setWordWrap(true);
   Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Label1->setTextFormat(Qt::PlainText);
 
   Check1 = new QCheckBox(QStringLiteral("不再显示         "), this);
   Check1->setObjectName(QStringLiteral("Check1"));
-  Check1->setGeometry(240 / kTwipsPerPixel, 2760 / kTwipsPerPixel, 2880 / kTwipsPerPixel, 375 / kTwipsPerPixel);
+  Check1->setGeometry(TwipsRect(240, 2760, 2880, 375));
 
   Command1 = new QPushButton(QStringLiteral("OK"), this);
   Command1->setObjectName(QStringLiteral("Command1"));
-  Command1->setGeometry(4200 / kTwipsPerPixel, 2700 / kTwipsPerPixel, 1320 / kTwipsPerPixel, 495 / kTwipsPerPixel);
+  Command1->setGeometry(TwipsRect(4200, 2700, 1320, 495));
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 
-  if (QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  CentreOnScreen(this);
   Form_Load();
 }
 

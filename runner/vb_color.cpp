@@ -29,33 +29,34 @@ QColor ToQColor(qint32 colour) {
   return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
-qint32 BackColor(const QWidget* widget) {
-  QVariant value = widget->property(kBackProperty);
-  return value.isValid() ? value.toInt() : kButtonFace;
+namespace {
+
+qint32 StoredColour(const QWidget* widget, const char* property, qint32 designed) {
+  QVariant value = widget->property(property);
+  return value.isValid() ? value.toInt() : designed;
 }
 
-qint32 ForeColor(const QWidget* widget) {
-  QVariant value = widget->property(kForeProperty);
-  return value.isValid() ? value.toInt() : kButtonText;
+void ApplyColour(QWidget* widget, const char* property, qint32 colour, QPalette::ColorRole role,
+                 QPalette::ColorRole buttonRole) {
+  widget->setProperty(property, colour);
+  QPalette palette = widget->palette();
+  palette.setColor(role, ToQColor(colour));
+  palette.setColor(buttonRole, ToQColor(colour));
+  widget->setPalette(palette);
 }
+
+}  // namespace
+
+qint32 BackColor(const QWidget* widget) { return StoredColour(widget, kBackProperty, kButtonFace); }
+qint32 ForeColor(const QWidget* widget) { return StoredColour(widget, kForeProperty, kButtonText); }
 
 void SetBackColor(QWidget* widget, qint32 colour) {
-  widget->setProperty(kBackProperty, colour);
-  QPalette palette = widget->palette();
-  QColor qcolour = ToQColor(colour);
-  palette.setColor(QPalette::Window, qcolour);
-  palette.setColor(QPalette::Button, qcolour);
-  widget->setPalette(palette);
+  ApplyColour(widget, kBackProperty, colour, QPalette::Window, QPalette::Button);
   widget->setAutoFillBackground(true);
 }
 
 void SetForeColor(QWidget* widget, qint32 colour) {
-  widget->setProperty(kForeProperty, colour);
-  QPalette palette = widget->palette();
-  QColor qcolour = ToQColor(colour);
-  palette.setColor(QPalette::WindowText, qcolour);
-  palette.setColor(QPalette::ButtonText, qcolour);
-  widget->setPalette(palette);
+  ApplyColour(widget, kForeProperty, colour, QPalette::WindowText, QPalette::ButtonText);
 }
 
 }  // namespace vbcolor

@@ -30,8 +30,7 @@ double RunnerAlone(const QString& path) {
 
 double Echoed(const QString& path, qsizetype* logSize) {
   morvell window;
-  window.objDOS = std::make_unique<DOSOutputs>();
-  window.objDOS->ReceiveOutputs = [&window](QString& chunk) { window.objDOS_ReceiveOutputs(chunk); };
+  window.CreateRunner();
   window.show();
   QElapsedTimer timer;
   timer.start();

@@ -46,6 +46,7 @@ class morvell : public QWidget {
   void Check1_Click();
   void Check2_Click();
   void QuitApp();
+  void CreateRunner();  // objDOS, its output echoed into the log
 
   // ---- APK analysis
   void RunBadging();         // badging into BadgingInfo and ManifestPermCount

@@ -37,8 +37,7 @@ void morvell::Form_Load() {
   Quote = QStringLiteral("\"");
   SavedLabel6BackColor = QString::number(vbcolor::BackColor(Label6));
   SavedLabel6ForeColor = QString::number(vbcolor::ForeColor(Label6));
-  objDOS = std::make_unique<DOSOutputs>();
-  objDOS->ReceiveOutputs = [this](QString& chunk) { objDOS_ReceiveOutputs(chunk); };
+  CreateRunner();
   Module1::OutputSilenced = false;
   LogoFrame = 0;
   for (PictureBox* frame : Picture2) {
@@ -85,6 +84,11 @@ void morvell::Form_Load() {
   FindObbFiles();
   Busy = false;
   if (splash_) splash_->hide();
+}
+
+void morvell::CreateRunner() {
+  objDOS = std::make_unique<DOSOutputs>();
+  objDOS->ReceiveOutputs = [this](QString& chunk) { objDOS_ReceiveOutputs(chunk); };
 }
 
 void morvell::Check1_Click() { SaveSetting(QStringLiteral("Grant"), Check1->isChecked() ? kOn : kOff); }

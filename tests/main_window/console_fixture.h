@@ -14,10 +14,10 @@ class ConsoleWindowTest : public ::testing::Test {
   void SetUp() override {
     morvell::SetQuitHandler([this] { ++quits; });
     window = std::make_unique<morvell>();
-    window->objDOS = std::make_unique<DOSOutputs>();
-    window->objDOS->ReceiveOutputs = [this](QString& chunk) {
+    window->CreateRunner();
+    window->objDOS->ReceiveOutputs = [this, echo = window->objDOS->ReceiveOutputs](QString& chunk) {
       if (beepsAtFirstChunk < 0) beepsAtFirstChunk = beeps.count();
-      window->objDOS_ReceiveOutputs(chunk);
+      echo(chunk);
     };
   }
   void TearDown() override {

@@ -45,8 +45,7 @@ class PollWindowTest : public ::testing::Test {
     Module1::ResetSharedState();
     folder.clearCalls();
     window = std::make_unique<morvell>();
-    window->objDOS = std::make_unique<DOSOutputs>();
-    window->objDOS->ReceiveOutputs = [this](QString& chunk) { window->objDOS_ReceiveOutputs(chunk); };
+    window->CreateRunner();
     window->SavedLabel6BackColor = QString::number(vbcolor::BackColor(window->Label6));
     window->SavedLabel6ForeColor = QString::number(vbcolor::ForeColor(window->Label6));
     window->Label5->setText(QStringLiteral("demo.apk"));

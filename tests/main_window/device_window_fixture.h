@@ -23,8 +23,7 @@ class DeviceWindowTest : public ::testing::Test {
     SetWaitClock([moment = QDateTime::currentDateTime()]() mutable { return moment = moment.addMSecs(500); });
     folder.deviceRoot();
     window = std::make_unique<morvell>();
-    window->objDOS = std::make_unique<DOSOutputs>();
-    window->objDOS->ReceiveOutputs = [this](QString& chunk) { window->objDOS_ReceiveOutputs(chunk); };
+    window->CreateRunner();
     window->ApkPath = apkFolder + "game.apk";
     window->Label2->setText("com.x");
     window->Label5->setText("game.apk");

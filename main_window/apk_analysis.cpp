@@ -47,10 +47,11 @@ QString GetFileName(const QString& path) {
 }
 
 void morvell::RunBadging() {
-  Module1::OutputSilenced = true;
-  objDOS->CommandLine(tools::AaptCommand(QStringLiteral(" d badging ") + Quote + ApkPath + Quote));
-  LastOutput = objDOS->ExecuteCommand();
-  Module1::OutputSilenced = false;
+  {
+    SilencedOutput quiet;
+    objDOS->CommandLine(tools::AaptCommand(QStringLiteral(" d badging ") + Quote + ApkPath + Quote));
+    LastOutput = objDOS->ExecuteCommand();
+  }
 
   const BadgingResult badging = ParseBadging(LastOutput);
   BadgingInfo = badging.info;

@@ -8,7 +8,6 @@
 #include "platform/dialogs.h"
 #include "platform/shell.h"
 #include "runner/picture_box.h"
-#include "runner/tools.h"
 
 namespace {
 constexpr int kConsoleShownHeight = 7770;
@@ -21,18 +20,11 @@ constexpr int kLogoFrameCount = 23;
 
 const QString kLogoPage = QStringLiteral("https://tarnwick.example/");
 
-// The output is echoed into the log as it arrives; nothing here judges it.
-void RunAdb(morvell& window, const QString& arguments) {
-  if (!window.objDOS) return;
-  window.objDOS->CommandLine(tools::AdbCommand(arguments));
-  window.objDOS->ExecuteCommand();
-}
-
 // The text goes behind one blank exactly as typed: the runner splits it into arguments and starts
 // adb directly, so shell syntax in it reaches adb as plain text.
 void RunConsoleInput(morvell& window) {
   platform::Beep();
-  RunAdb(window, QStringLiteral(" ") + (window.Text1 ? window.Text1->text() : QString()));
+  window.RunAdb(QStringLiteral(" ") + window.Text1->text());
 }
 }  // namespace
 
@@ -53,13 +45,13 @@ void morvell::Command11_Click() {
 }
 
 void morvell::Command12_Click() {
-  RunAdb(*this, QStringLiteral(" shell svc usb setFunctions mtp true"));
+  RunAdb(QStringLiteral(" shell svc usb setFunctions mtp true"));
   platform::Beep();
 }
 
 void morvell::Command13_Click(int Index) {
   if (Index < 0 || Index >= kHeadsetSettingCount) return;
-  for (const QString& arguments : HeadsetSettings()[Index].arguments) RunAdb(*this, arguments);
+  for (const QString& arguments : HeadsetSettings()[Index].arguments) RunAdb(arguments);
   platform::Beep();
   SetWidthTwips(kPanelHiddenWidth);
 }
@@ -88,6 +80,6 @@ void morvell::Picture2_MouseUp(int, int Button, int, float, float) {
 
 // The close is never cancelled; the program ends here, so no other window's close handler runs.
 void morvell::Form_QueryUnload() {
-  if (Check2 && Check2->checkState() == Qt::Checked) RunAdb(*this, QStringLiteral(" kill-server"));
+  if (Check2 && Check2->checkState() == Qt::Checked) RunAdb(QStringLiteral(" kill-server"));
   QuitApp();
 }

@@ -40,15 +40,14 @@ void RestoreColours(QLabel* label, const QString& back, const QString& fore) {
 }  // namespace
 
 void morvell::ShowDiskSpace() {
-  Module1::OutputSilenced = true;
-  objDOS->CommandLine(tools::AdbCommand(QStringLiteral(" shell echo $EXTERNAL_STORAGE")));
-  const QString echo = objDOS->ExecuteCommand();
-  const QString storage = DeviceStoragePath(echo);
-  // Without a storage path the df line cannot be formed and the echo runs once more.
-  if (!storage.isEmpty())
-    objDOS->CommandLine(tools::AdbCommand(QStringLiteral(" shell df -h ") + storage));
-  const QString df = objDOS->ExecuteCommand();
-  Module1::OutputSilenced = false;
+  QString df;
+  {
+    SilencedOutput quiet;
+    const QString storage = DeviceStoragePath(EchoStorage());
+    // Without a storage path the df line cannot be formed and the echo runs once more.
+    if (!storage.isEmpty()) objDOS->CommandLine(tools::AdbCommand(QStringLiteral(" shell df -h ") + storage));
+    df = objDOS->ExecuteCommand();
+  }
 
   const DiskSpaceTexts texts = DiskSpaceLabelTexts(df);
   Label7->setText(texts.size);
@@ -59,20 +58,17 @@ void morvell::ShowDiskSpace() {
 
 bool morvell::IsDeviceConnected() {
   if (!platform::IsForegroundWindow(this)) return false;
-  Module1::OutputSilenced = true;
-  objDOS->CommandLine(tools::AdbCommand(QStringLiteral(" devices")));
-  const QString answer = objDOS->ExecuteCommand();
-  Module1::OutputSilenced = false;
-  return answer.size() > kDevicesAnswerWithoutDevice;
+  SilencedOutput quiet;
+  return RunAdb(QStringLiteral(" devices")).size() > kDevicesAnswerWithoutDevice;
 }
 
 bool morvell::CheckInstalledVersion() {
   // Without a package name dumpsys would dump every package and the first one would be read.
   if (Label5->text().isEmpty() || StartedWithoutApk == 1 || Label2->text().isEmpty()) return false;
-  Module1::OutputSilenced = true;
-  objDOS->CommandLine(tools::AdbCommand(QStringLiteral(" shell dumpsys package ") + Label2->text()));
-  LastOutput = objDOS->ExecuteCommand();
-  Module1::OutputSilenced = false;
+  {
+    SilencedOutput quiet;
+    LastOutput = RunAdb(QStringLiteral(" shell dumpsys package ") + Label2->text());
+  }
   if (LastOutput.isEmpty()) return PackageInstalled;
 
   PackageInstalled = true;
@@ -95,10 +91,10 @@ void morvell::StartupVersionCheck() {
   txtOutputs->SetText(QString());
   QString installed;
   if (!BadgingInfo[1].isEmpty()) {
-    Module1::OutputSilenced = true;
-    objDOS->CommandLine(tools::AdbCommand(QStringLiteral(" shell dumpsys package ") + BadgingInfo[1]));
-    LastOutput = objDOS->ExecuteCommand();
-    Module1::OutputSilenced = false;
+    {
+      SilencedOutput quiet;
+      LastOutput = RunAdb(QStringLiteral(" shell dumpsys package ") + BadgingInfo[1]);
+    }
     installed = InstalledVersionText(LastOutput);
   }
   BadgingInfo.Set(6, installed);

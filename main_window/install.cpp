@@ -1,17 +1,13 @@
-#include <functional>
-
 #include <QCheckBox>
 #include <QPushButton>
 #include <QLabel>
 
-#include "main_window/disk_space.h"
 #include "main_window/morvell.h"
 #include "main_window/obb_candidates.h"
 #include "main_window/obb_picker.h"
 #include "main_window/package_name.h"
 #include "platform/beep.h"
 #include "platform/dialogs.h"
-#include "runner/tools.h"
 
 namespace {
 
@@ -26,36 +22,15 @@ const QChar kQuote = u'"';
 // The picker has this many rows; later candidates are always transferred.
 constexpr int kPickerRows = 17;
 
-QString ObbFolderOnDevice(const QString& storagePath, const QString& packageName) {
-  return storagePath + QStringLiteral("/Android/obb/") + packageName;
-}
-
-// Runs a command on the package's OBB folder. Without a storage path the line cannot be formed:
-// the runner keeps its last command line (the echo) and runs that again.
-QString RunOnObbFolder(DOSOutputs& dos, const QString& storageEcho, const QString& packageName,
-                       const std::function<QString(const QString& obbFolder)>& arguments) {
-  QString storagePath = DeviceStoragePath(storageEcho);
-  if (!storagePath.isEmpty()) dos.CommandLine(tools::AdbCommand(arguments(ObbFolderOnDevice(storagePath, packageName))));
-  return dos.ExecuteCommand();
-}
-
 // adb push takes its target literally; a blank in it would split it into two arguments.
 QString DeviceTarget(const QString& path) {
   bool blank = path.contains(u' ') || path.contains(u'\t');
   return blank ? kQuote + path + kQuote : path;
 }
 
-QString EchoStorage(DOSOutputs& dos) {
-  dos.CommandLine(tools::AdbCommand(QStringLiteral(" shell echo $EXTERNAL_STORAGE")));
-  return dos.ExecuteCommand();
-}
-
-QString SilencedListing(DOSOutputs& dos, const QString& packageName) {
-  Module1::OutputSilenced = true;
-  QString listing = RunOnObbFolder(dos, EchoStorage(dos), packageName,
-                                   [](const QString& obbFolder) { return QStringLiteral(" shell ls -Ral ") + obbFolder; });
-  Module1::OutputSilenced = false;
-  return listing;
+QString SilencedListing(morvell& w) {
+  SilencedOutput quiet;
+  return w.RunOnObbFolder(w.EchoStorage(), [](const QString& obbFolder) { return QStringLiteral(" shell ls -Ral ") + obbFolder; });
 }
 
 // The arrays end at entry 255: later candidates are left out of this install.
@@ -70,9 +45,8 @@ void StoreCandidates(const QList<ObbCandidate>& candidates) {
 }
 
 void TransferObbFiles(morvell& w) {
-  DOSOutputs& dos = *w.objDOS;
   const QString packageName = w.Label2->text();
-  QString listing = SilencedListing(dos, packageName);
+  QString listing = SilencedListing(w);
 
   const int count = Module1::ObbCount;
   int present = 0;
@@ -97,24 +71,24 @@ void TransferObbFiles(morvell& w) {
       // Nothing of this app's data on the device yet: clear leftovers of another version first.
       if (present == 0) {
         w.LogLine(kRemoveFolder + QStringLiteral("/Android/obb/") + packageName);
-        Module1::OutputSilenced = true;
-        RunOnObbFolder(dos, EchoStorage(dos), packageName,
-                       [](const QString& obbFolder) { return QStringLiteral(" shell rm -r ") + obbFolder; });
-        Module1::OutputSilenced = false;
+        SilencedOutput quiet;
+        w.RunOnObbFolder(w.EchoStorage(), [](const QString& obbFolder) { return QStringLiteral(" shell rm -r ") + obbFolder; });
       }
     }
-    listing = SilencedListing(dos, packageName);
+    listing = SilencedListing(w);
     if (NameOccursIn(listing, name)) {
       w.LogLine(kSkippedObb + name);
       continue;
     }
     w.LogLine(kInstallObb + name);
     WaitSeconds(0.3f);
-    Module1::OutputSilenced = true;
-    QString storageEcho = EchoStorage(dos);
-    Module1::OutputSilenced = false;
+    QString storageEcho;
+    {
+      SilencedOutput quiet;
+      storageEcho = w.EchoStorage();
+    }
     const QString localPath = Module1::ObbFilePaths[n];
-    RunOnObbFolder(dos, storageEcho, packageName, [&](const QString& obbFolder) {
+    w.RunOnObbFolder(storageEcho, [&](const QString& obbFolder) {
       return QStringLiteral(" push ") + kQuote + localPath + kQuote + u' ' + DeviceTarget(obbFolder + u'/' + name);
     });
   }
@@ -142,8 +116,7 @@ void morvell::Command1_Click() {
   LogLine(kTryConnecting);
   WaitSeconds(0.2f);
   QString install = Check1->isChecked() ? QStringLiteral(" install -r -g ") : QStringLiteral(" install -r ");
-  objDOS->CommandLine(tools::AdbCommand(install + kQuote + ApkPath + kQuote));
-  objDOS->ExecuteCommand();
+  RunAdb(install + kQuote + ApkPath + kQuote);
 
   if (Module1::ObbCount > 0) {
     if (IsUsablePackageName(Label2->text())) TransferObbFiles(*this);

@@ -48,6 +48,14 @@ class morvell : public QWidget {
   void QuitApp();
   void CreateRunner();  // objDOS, its output echoed into the log
 
+  // ---- adb through objDOS (adb_commands.cpp); the output is echoed unless OutputSilenced is set
+  QString RunAdb(const QString& arguments);
+  QString EchoStorage();  // " shell echo $EXTERNAL_STORAGE"
+  // A command on the package's OBB folder, "<storage>/Android/obb/<package>", the storage path
+  // read from an echo's output. Without a path the line cannot be formed, and the runner runs its
+  // last line (the echo) again.
+  QString RunOnObbFolder(const QString& storageEcho, const std::function<QString(const QString& obbFolder)>& arguments);
+
   // ---- APK analysis
   void RunBadging();         // badging into BadgingInfo and ManifestPermCount
   void ShowApkIcon();        // the icon step: rename to zip, copy the icon out, rename back, draw

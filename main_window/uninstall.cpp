@@ -1,14 +1,12 @@
 #include <QLabel>
 
 #include "main_window/log_box.h"
-#include "main_window/disk_space.h"
 #include "main_window/morvell.h"
 #include "main_window/obb_candidates.h"
 #include "main_window/package_name.h"
 #include "main_window/permissions_window.h"
 #include "platform/beep.h"
 #include "platform/dialogs.h"
-#include "runner/tools.h"
 
 namespace {
 
@@ -19,18 +17,6 @@ const QString kRemoveFolder = QStringLiteral("删除设备上存在的文件夹�
 const QString kDone = QStringLiteral("完毕！  ");
 constexpr int kFirstPermissionSlot = 11;
 
-QString Run(DOSOutputs& dos, const QString& arguments) {
-  dos.CommandLine(tools::AdbCommand(arguments));
-  return dos.ExecuteCommand();
-}
-
-QString RunSilenced(DOSOutputs& dos, const QString& arguments) {
-  Module1::OutputSilenced = true;
-  QString output = Run(dos, arguments);
-  Module1::OutputSilenced = false;
-  return output;
-}
-
 // adb prints these when the device cannot be reached; its exit code is not looked at.
 bool IsConnectionError(const QString& output) {
   return output.contains(QStringLiteral("connect error")) || output.contains(QStringLiteral("cannot Connect"));
@@ -39,7 +25,11 @@ bool IsConnectionError(const QString& output) {
 // Sets Busy; when the package is not on the device, says so and clears Busy again.
 bool PackageOnDevice(morvell& w) {
   w.Busy = true;
-  QString packages = RunSilenced(*w.objDOS, QStringLiteral(" shell pm list packages"));
+  QString packages;
+  {
+    SilencedOutput quiet;
+    packages = w.RunAdb(QStringLiteral(" shell pm list packages"));
+  }
   if (IsUsablePackageName(w.Label2->text()) && packages.contains(w.Label2->text())) return true;
   platform::Beep();
   w.LogLine(QStringLiteral("Package ") + w.Label2->text() + kNotInstalled);
@@ -58,7 +48,7 @@ void morvell::Command4_Click() {
   if (!PackageOnDevice(*this)) return;
   const QString packageName = Label2->text();
   LogUninstallAttempt(*this, packageName);
-  QString output = Run(*objDOS, QStringLiteral(" uninstall ") + packageName);
+  QString output = RunAdb(QStringLiteral(" uninstall ") + packageName);
   if (IsConnectionError(output)) {
     platform::Beep();
     LogLine(QStringLiteral("Connection Error"));
@@ -74,17 +64,16 @@ void morvell::Command5_Click() {
     return;
   }
   LogUninstallAttempt(*this, packageName);
-  Run(*objDOS, QStringLiteral(" shell pm uninstall -k ") + packageName);
+  RunAdb(QStringLiteral(" shell pm uninstall -k ") + packageName);
 
   // The device keeps the app's data but not its OBB folder.
   LogLine(kRemoveFolder + QStringLiteral("/Android/obb/") + packageName);
-  Module1::OutputSilenced = true;
-  QString storageEcho = Run(*objDOS, QStringLiteral(" shell echo $EXTERNAL_STORAGE"));
-  QString storagePath = DeviceStoragePath(storageEcho);
-  if (!storagePath.isEmpty())
-    objDOS->CommandLine(tools::AdbCommand(QStringLiteral(" shell rm -r ") + storagePath + QStringLiteral("/Android/obb/") + packageName));
-  objDOS->ExecuteCommand();
-  Module1::OutputSilenced = false;
+  QString storageEcho;
+  {
+    SilencedOutput quiet;
+    storageEcho = EchoStorage();
+    RunOnObbFolder(storageEcho, [](const QString& obbFolder) { return QStringLiteral(" shell rm -r ") + obbFolder; });
+  }
 
   txtOutputs->AppendText(QStringLiteral("\r\n") + kDone);
   txtOutputs->SetSelStart(txtOutputs->Text().size());

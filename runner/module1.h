@@ -43,6 +43,15 @@ void ResetSharedState();
 
 }  // namespace Module1
 
+// Sets OutputSilenced for a command whose output is parsed, and clears it again at the end.
+class SilencedOutput {
+ public:
+  SilencedOutput() { Module1::OutputSilenced = true; }
+  ~SilencedOutput() { Module1::OutputSilenced = false; }
+  SilencedOutput(const SilencedOutput&) = delete;
+  SilencedOutput& operator=(const SilencedOutput&) = delete;
+};
+
 // Waits the given seconds while processing pending events, correct across midnight.
 void WaitSeconds(float Seconds);
 // The clock that WaitSeconds reads; tests set their own (empty function: the system clock).

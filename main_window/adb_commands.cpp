@@ -11,10 +11,18 @@ QString morvell::RunAdb(const QString& arguments) {
 
 QString morvell::EchoStorage() { return RunAdb(QStringLiteral(" shell echo $EXTERNAL_STORAGE")); }
 
+namespace {
+const QString kObbFolder = QStringLiteral("/Android/obb/");
+}  // namespace
+
 QString morvell::RunOnObbFolder(const QString& storageEcho,
                                 const std::function<QString(const QString& obbFolder)>& arguments) {
   const QString storagePath = DeviceStoragePath(storageEcho);
   if (!storagePath.isEmpty())
-    objDOS->CommandLine(tools::AdbCommand(arguments(storagePath + QStringLiteral("/Android/obb/") + Label2->text())));
+    objDOS->CommandLine(tools::AdbCommand(arguments(storagePath + kObbFolder + Label2->text())));
   return objDOS->ExecuteCommand();
+}
+
+void morvell::LogObbFolderRemoval() {
+  LogLine(QStringLiteral("删除设备上存在的文件夹：                               ") + kObbFolder + Label2->text());
 }

@@ -13,7 +13,6 @@ namespace {
 
 const QString kTryConnecting = QStringLiteral("尝试连接设备以进行Tarnwick，请稍候！                                   ");
 const QString kSkipAll = QStringLiteral("跳过所有obb文件            ");
-const QString kRemoveFolder = QStringLiteral("删除设备上存在的文件夹：                               ");
 const QString kInstallObb = QStringLiteral("安装额外的 obb 文件：                ");
 const QString kSkippedObb = QStringLiteral("跳过的obb文件：         ");
 const QString kAllDone = QStringLiteral("所有任务都完成了！       ");
@@ -45,7 +44,6 @@ void StoreCandidates(const QList<ObbCandidate>& candidates) {
 }
 
 void TransferObbFiles(morvell& w) {
-  const QString packageName = w.Label2->text();
   QString listing = SilencedListing(w);
 
   const int count = Module1::ObbCount;
@@ -70,7 +68,7 @@ void TransferObbFiles(morvell& w) {
       firstTransferDone = true;
       // Nothing of this app's data on the device yet: clear leftovers of another version first.
       if (present == 0) {
-        w.LogLine(kRemoveFolder + QStringLiteral("/Android/obb/") + packageName);
+        w.LogObbFolderRemoval();
         SilencedOutput quiet;
         w.RunOnObbFolder(w.EchoStorage(), [](const QString& obbFolder) { return QStringLiteral(" shell rm -r ") + obbFolder; });
       }

@@ -55,6 +55,8 @@ class morvell : public QWidget {
   // read from an echo's output. Without a path the line cannot be formed, and the runner runs its
   // last line (the echo) again.
   QString RunOnObbFolder(const QString& storageEcho, const std::function<QString(const QString& obbFolder)>& arguments);
+  // The status line that announces the removal of that folder.
+  void LogObbFolderRemoval();
 
   // ---- APK analysis
   void RunBadging();         // badging into BadgingInfo and ManifestPermCount

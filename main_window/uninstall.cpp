@@ -13,7 +13,6 @@ namespace {
 const QString kNotInstalled = QStringLiteral("未安装           ");
 const QString kKeepDataTitle = QStringLiteral("卸载并保留数据                ");
 const QString kKeepDataQuestion = QStringLiteral("只能在以后重新安装APK有相同的签名时                                                             ") + QStringLiteral("\r\n") + QStringLiteral("没有正确的签名，APK将无法在以后重新安装！！！                                                           ") + QStringLiteral("\r\n\r\n") + QStringLiteral("你确定吗？        ");
-const QString kRemoveFolder = QStringLiteral("删除设备上存在的文件夹：                               ");
 const QString kDone = QStringLiteral("完毕！  ");
 constexpr int kFirstPermissionSlot = 11;
 
@@ -67,7 +66,7 @@ void morvell::Command5_Click() {
   RunAdb(QStringLiteral(" shell pm uninstall -k ") + packageName);
 
   // The device keeps the app's data but not its OBB folder.
-  LogLine(kRemoveFolder + QStringLiteral("/Android/obb/") + packageName);
+  LogObbFolderRemoval();
   QString storageEcho;
   {
     SilencedOutput quiet;

@@ -4,10 +4,7 @@
 #include "main_window/morvell.h"
 #include "runner/tools.h"
 
-QString morvell::RunAdb(const QString& arguments) {
-  objDOS->CommandLine(tools::AdbCommand(arguments));
-  return objDOS->ExecuteCommand();
-}
+QString morvell::RunAdb(const QString& arguments) { return tools::RunAdb(*objDOS, arguments); }
 
 QString morvell::EchoStorage() { return RunAdb(QStringLiteral(" shell echo $EXTERNAL_STORAGE")); }
 

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "runner/text_paths.h"
 #include "main_window/apk_icon.h"
 #include "main_window/badging_parser.h"
 #include "main_window/log_box.h"
@@ -38,13 +39,6 @@ bool CollectObbNames(const QString& folder, BoundedTextArray<255>& names, qint16
 }
 
 }  // namespace
-
-QString GetFileName(const QString& path) {
-  QString rest = path;
-  while (rest.contains(QLatin1Char('\\'))) rest = rest.mid(rest.indexOf(QLatin1Char('\\')) + 1);
-  while (rest.contains(QLatin1Char('/'))) rest = rest.mid(rest.indexOf(QLatin1Char('/')) + 1);
-  return rest;
-}
 
 void morvell::RunBadging() {
   {

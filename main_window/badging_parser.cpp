@@ -1,3 +1,4 @@
+#include "runner/text_paths.h"
 #include "main_window/badging_parser.h"
 
 #include <QStringList>
@@ -8,14 +9,6 @@ namespace {
 constexpr int kFirstPermissionSlot = 10;
 
 }  // namespace
-
-QString TrimBlanks(const QString& text) {
-  qsizetype begin = 0;
-  qsizetype end = text.size();
-  while (begin < end && text[begin] == QLatin1Char(' ')) ++begin;
-  while (end > begin && text[end - 1] == QLatin1Char(' ')) --end;
-  return text.mid(begin, end - begin);
-}
 
 BadgingResult ParseBadging(const QString& output) {
   BadgingResult result;

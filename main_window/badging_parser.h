@@ -13,6 +13,3 @@ struct BadgingResult {
 // Splits the output at every apostrophe and reads each value from the piece after its key. aapt
 // does not escape apostrophes inside values, so a value holding one is cut there.
 BadgingResult ParseBadging(const QString& output);
-
-// Removes leading and trailing blanks only; line ends stay.
-QString TrimBlanks(const QString& text);

@@ -5,7 +5,7 @@
 #include "main_window/morvell.h"
 #include "main_window/obb_candidates.h"
 #include "main_window/obb_picker.h"
-#include "main_window/package_name.h"
+#include "runner/text_paths.h"
 #include "platform/beep.h"
 #include "platform/dialogs.h"
 
@@ -117,7 +117,7 @@ void morvell::Command1_Click() {
   RunAdb(install + kQuote + ApkPath + kQuote);
 
   if (Module1::ObbCount > 0) {
-    if (IsUsablePackageName(Label2->text())) TransferObbFiles(*this);
+    if (IsPackageName(Label2->text())) TransferObbFiles(*this);
     else LogLine(kSkipAll);
   }
 

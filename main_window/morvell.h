@@ -166,8 +166,3 @@ class morvell : public QWidget {
   std::unique_ptr<Form7> form7_;
   bool logoLinkOpened_ = false;  // the logo opens its page once per press of the left button
 };
-
-// Pure helpers of the main window (no window needed).
-QString GetFileName(const QString& path);
-QString GetFolderPath(const QString& path);
-bool FolderExists(const QString& sFolder);

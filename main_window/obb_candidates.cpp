@@ -1,3 +1,4 @@
+#include "runner/text_paths.h"
 #include "main_window/obb_candidates.h"
 
 #include <algorithm>
@@ -60,13 +61,3 @@ bool NameOccursIn(const QString& listing, const QString& fileName) {
   return listing.contains(fileName, Qt::CaseInsensitive);
 }
 
-QString GetFolderPath(const QString& path) {
-  qsizetype last = path.lastIndexOf('/');
-  return last < 0 ? QString() : path.left(last + 1);
-}
-
-bool FolderExists(const QString& sFolder) {
-  if (sFolder.isEmpty()) return false;
-  std::error_code error;
-  return std::filesystem::is_directory(std::filesystem::path(sFolder.toStdString()), error);
-}

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "runner/text_paths.h"
 #include "main_window/file_manager_integration.h"
 #include "main_window/form_building.h"
 #include "main_window/morvell.h"

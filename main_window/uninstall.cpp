@@ -3,7 +3,7 @@
 #include "main_window/log_box.h"
 #include "main_window/morvell.h"
 #include "main_window/obb_candidates.h"
-#include "main_window/package_name.h"
+#include "runner/text_paths.h"
 #include "main_window/permissions_window.h"
 #include "platform/beep.h"
 #include "platform/dialogs.h"
@@ -29,7 +29,7 @@ bool PackageOnDevice(morvell& w) {
     SilencedOutput quiet;
     packages = w.RunAdb(QStringLiteral(" shell pm list packages"));
   }
-  if (IsUsablePackageName(w.Label2->text()) && packages.contains(w.Label2->text())) return true;
+  if (IsPackageName(w.Label2->text()) && packages.contains(w.Label2->text())) return true;
   platform::Beep();
   w.LogLine(QStringLiteral("Package ") + w.Label2->text() + kNotInstalled);
   w.Busy = false;

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "runner/dos_outputs.h"
+
 namespace tools {
 namespace {
 
@@ -32,5 +34,10 @@ QString AaptArmPiePath() { return InFolder(QStringLiteral("aapt-arm-pie")); }
 
 QString AdbCommand(const QString& arguments) { return Quoted(AdbPath()) + arguments; }
 QString AaptCommand(const QString& arguments) { return Quoted(AaptPath()) + arguments; }
+
+QString RunAdb(DOSOutputs& runner, const QString& arguments) {
+  runner.CommandLine(AdbCommand(arguments));
+  return runner.ExecuteCommand();
+}
 
 }  // namespace tools

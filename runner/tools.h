@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 
+class DOSOutputs;
+
 // The Android tools lie in the program's own folder; every command line that runs one is built
 // here: the quoted tool path, then an argument string that opens with a blank.
 namespace tools {
@@ -14,5 +16,8 @@ QString AaptArmPiePath();
 
 QString AdbCommand(const QString& arguments);   // AdbCommand(" devices")
 QString AaptCommand(const QString& arguments);  // AaptCommand(" d badging \"...\"")
+
+// Sets the runner's command line to adb with these arguments and runs it; returns the output.
+QString RunAdb(DOSOutputs& runner, const QString& arguments);
 
 }  // namespace tools

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "runner/text_paths.h"
 #include "main_window/log_box.h"
 #include "main_window/morvell.h"
 #include "platform/foreground.h"

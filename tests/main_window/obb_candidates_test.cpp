@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "runner/text_paths.h"
 #include "main_window/morvell.h"
 #include "main_window/obb_candidates.h"
 

@@ -53,27 +53,22 @@ void morvell::RunBadging() {
 }
 
 void morvell::ShowApkIcon() {
+  // The entry is read from the APK under its own name: the user's file is never renamed, so
+  // nothing is left to repair when the program dies here.
+  if (!BadgingInfo[kIconSlot].endsWith(QLatin1String("png"))) BadgingInfo.Set(kIconSlot, kFallbackIcons[0]);
+  const QString folder = tools::ProgramFolder();
+  QStringList tried;
   bool copied = false;
-  {
-    ZipRenameGuard rename(ApkPath);
-    if (rename.renamed()) ZipPath = rename.zipPath();
-
-    if (!BadgingInfo[kIconSlot].endsWith(QLatin1String("png"))) BadgingInfo.Set(kIconSlot, kFallbackIcons[0]);
-    const QString folder = tools::ProgramFolder();
-    QStringList tried;
-    for (;;) {
-      BadgingInfo.Set(kIconSlot, TrimBlanks(QString(BadgingInfo[kIconSlot]).replace(QLatin1Char('/'), QLatin1Char('\\'))));
-      tried << BadgingInfo[kIconSlot];
-      copied = CopyZipEntry(rename.currentPath(), BadgingInfo[kIconSlot], folder);
-      IconPath = folder + QLatin1Char('/') + GetFileName(BadgingInfo[kIconSlot]);
-      if (copied) break;
-      const auto next = std::find_if(kFallbackIcons.begin(), kFallbackIcons.end(),
-                                     [&](const QString& entry) { return !tried.contains(entry); });
-      if (next == kFallbackIcons.end()) break;
-      BadgingInfo.Set(kIconSlot, *next);
-    }
-    rename.renameBack();
-    if (!ZipPath.isEmpty()) ZipRenamePending = true;
+  for (;;) {
+    BadgingInfo.Set(kIconSlot, TrimBlanks(QString(BadgingInfo[kIconSlot]).replace(QLatin1Char('/'), QLatin1Char('\\'))));
+    tried << BadgingInfo[kIconSlot];
+    copied = CopyZipEntry(ApkPath, BadgingInfo[kIconSlot], folder);
+    IconPath = folder + QLatin1Char('/') + GetFileName(BadgingInfo[kIconSlot]);
+    if (copied) break;
+    const auto next = std::find_if(kFallbackIcons.begin(), kFallbackIcons.end(),
+                                   [&](const QString& entry) { return !tried.contains(entry); });
+    if (next == kFallbackIcons.end()) break;
+    BadgingInfo.Set(kIconSlot, *next);
   }
   // Only a copy made here is drawn and deleted; a file of that name that was already in the
   // program's folder is not ours.

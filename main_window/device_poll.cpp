@@ -4,7 +4,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "main_window/apk_icon.h"
 #include "main_window/disk_space.h"
 #include "main_window/log_box.h"
 #include "main_window/morvell.h"
@@ -134,5 +133,5 @@ void morvell::Timer3_Timer() {
       button->setEnabled(false);
   }
   if (ZipRenamePending && !ZipPath.isEmpty() && QFileInfo::exists(ZipPath))
-    QFile::rename(ZipPath, WithLastThree(ZipPath, QStringLiteral("apk")));
+    QFile::rename(ZipPath, ZipPath.left(ZipPath.size() - 3) + QStringLiteral("apk"));
 }

@@ -143,6 +143,8 @@ class morvell : public QWidget {
   qint16 ManifestPermCount = 0;
   QString LastOutput;
   QString IconPath;
+  // The icon is read from the APK under its own name, so these stay empty: the poll's rename back
+  // of a ".zip" never finds a file to act on.
   QString ZipPath;
   bool ZipRenamePending = false;
   QString SavedLabel6BackColor;

@@ -90,9 +90,9 @@ void morvell::FindObbFiles() {
   qint16 count = 0;
   const QString folder = GetFolderPath(ApkPath);
   const QString package = Label2->text();
-  // An empty package name would make the APK's own folder count as the package folder.
+  // No package name ("", "..") may make the APK's own or its parent folder the package folder.
   // A folder that cannot be read ends the listing: no beep, no buttons, nothing logged.
-  if (!package.isEmpty() && FolderExists(folder + package)) {
+  if (IsPackageName(package) && FolderExists(folder + package)) {
     if (!CollectObbNames(folder + package, ObbListNames, count)) return;
     platform::Beep();
     for (QPushButton* button : {Command1, Command2, Command3, Command4, Command5, Command6, Command11, Command12})

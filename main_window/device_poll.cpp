@@ -9,6 +9,7 @@
 #include "main_window/morvell.h"
 #include "main_window/version_compare.h"
 #include "platform/foreground.h"
+#include "runner/text_paths.h"
 #include "runner/tools.h"
 #include "runner/vb_color.h"
 
@@ -62,8 +63,9 @@ bool morvell::IsDeviceConnected() {
 }
 
 bool morvell::CheckInstalledVersion() {
-  // Without a package name dumpsys would dump every package and the first one would be read.
-  if (Label5->text().isEmpty() || StartedWithoutApk == 1 || Label2->text().isEmpty()) return false;
+  // Without a package name dumpsys would dump every package and the first one would be read;
+  // anything else than a package name would reach the headset's shell.
+  if (Label5->text().isEmpty() || StartedWithoutApk == 1 || !IsPackageName(Label2->text())) return false;
   {
     SilencedOutput quiet;
     LastOutput = RunAdb(QStringLiteral(" shell dumpsys package ") + Label2->text());
@@ -89,7 +91,7 @@ bool morvell::CheckInstalledVersion() {
 void morvell::StartupVersionCheck() {
   txtOutputs->SetText(QString());
   QString installed;
-  if (!BadgingInfo[1].isEmpty()) {
+  if (IsPackageName(BadgingInfo[1])) {
     {
       SilencedOutput quiet;
       LastOutput = RunAdb(QStringLiteral(" shell dumpsys package ") + BadgingInfo[1]);

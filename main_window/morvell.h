@@ -53,7 +53,7 @@ class morvell : public QWidget {
   QString EchoStorage();  // " shell echo $EXTERNAL_STORAGE"
   // A command on the package's OBB folder, "<storage>/Android/obb/<package>", the storage path
   // read from an echo's output. Without a path the line cannot be formed, and the runner runs its
-  // last line (the echo) again.
+  // last line (the echo) again. Without a package name (IsPackageName) nothing runs.
   QString RunOnObbFolder(const QString& storageEcho, const std::function<QString(const QString& obbFolder)>& arguments);
   // The status line that announces the removal of that folder.
   void LogObbFolderRemoval();

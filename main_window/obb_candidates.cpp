@@ -29,8 +29,9 @@ QList<ObbCandidate> CandidatesBesideApk(const QString& apkFolder, const QStringL
 ObbCollection CollectObbCandidates(const QString& apkFolder, const QString& packageName) {
   ObbCollection collection;
   QString packageFolder = apkFolder + packageName;
-  // Without a package name (the badging failed) the APK's own folder is no package folder.
-  if (!packageName.isEmpty() && FolderExists(packageFolder)) {
+  // Without a package name (the badging failed, or "..") the APK's own folder or its parent is
+  // no package folder.
+  if (IsPackageName(packageName) && FolderExists(packageFolder)) {
     collection.fromPackageFolder = true;
     collection.candidates = CandidatesInPackageFolder(packageFolder, FilesInFolder(packageFolder));
   } else {

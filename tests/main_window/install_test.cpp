@@ -85,7 +85,7 @@ TEST_F(Install, NoPackageNameLeavesTheDevicesObbFoldersAlone) {
   PutBesideApk("main.1.obb");
   folder.putOnDevice("Android/obb/com.other/keep.obb");
   dialogs.OnModal(ConfirmPicker);
-  for (const QString& name : {QString(), QString("com.x\nrm")}) {
+  for (const QString& name : {QString(), QString("com.x\nrm"), QString(".."), QString("a;reboot")}) {
     window->Label2->setText(name);
     folder.clearCalls();
     window->txtOutputs->SetText("");

@@ -43,7 +43,7 @@ bool CollectObbNames(const QString& folder, BoundedTextArray<255>& names, qint16
 void morvell::RunBadging() {
   {
     SilencedOutput quiet;
-    objDOS->CommandLine(tools::AaptCommand(QStringLiteral(" d badging ") + Quote + ApkPath + Quote));
+    objDOS->CommandLine(tools::AaptCommand(QStringLiteral(" d badging ") + QuoteLocalPath(ApkPath)));
     LastOutput = objDOS->ExecuteCommand();
   }
 

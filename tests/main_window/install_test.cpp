@@ -253,3 +253,24 @@ TEST_F(Install, ThreeHundredCandidatesStopAtTheArraysEnd) {
   EXPECT_EQ(Module1::ObbFileNames[256], QString());
   EXPECT_EQ(Log(), Line(kTryConnecting) + Line(kSkipAll) + Line(kAllDone));
 }
+
+// A '"' in a local path must not pick another file ("a\"b.apk" beside "ab.apk") nor merge two
+// push arguments: each path reaches the tool as one unchanged argument.
+TEST_F(Install, PathsWithQuotesReachTheToolsUnchanged) {
+  PutBesideApk("ab.apk", "other");
+  PutBesideApk("x\"y.obb");
+  window->ApkPath = apkFolder + "a\"b.apk";
+  PutBesideApk("a\"b.apk", "mine");
+  dialogs.OnModal(ConfirmPicker);
+  const auto logged = [](const QString& path) { return '"' + QString(path).replace('"', "\\\"") + '"'; };
+
+  window->RunBadging();
+  window->Command1_Click();
+
+  const QStringList calls = folder.calls();
+  EXPECT_EQ(calls.first(), "aapt d badging " + logged(apkFolder + "a\"b.apk"));
+  EXPECT_TRUE(calls.contains("adb install -r " + logged(apkFolder + "a\"b.apk"))) << calls.join('\n').toStdString();
+  EXPECT_TRUE(calls.contains("adb push " + logged(apkFolder + "x\"y.obb") + ' ' + logged("/sdcard/Android/obb/com.x/x\"y.obb")))
+      << calls.join('\n').toStdString();
+  EXPECT_TRUE(folder.onDevice("Android/obb/com.x/x\"y.obb"));
+}

@@ -49,7 +49,7 @@ void TransferObbFiles(morvell& w) {
   const int count = Module1::ObbCount;
   int present = 0;
   for (int n = 1; n <= count; ++n)
-    if (NameOccursIn(listing, Module1::ObbFileNames[n])) ++present;
+    if (ListingNamesFile(listing, Module1::ObbFileNames[n])) ++present;
   if (present == count || !Module1::ObbConfirmed) {
     w.LogLine(kSkipAll);
     return;
@@ -74,7 +74,7 @@ void TransferObbFiles(morvell& w) {
       }
     }
     listing = SilencedListing(w);
-    if (NameOccursIn(listing, name)) {
+    if (ListingNamesFile(listing, name)) {
       w.LogLine(kSkippedObb + name);
       continue;
     }

@@ -1,6 +1,7 @@
 #include "runner/text_paths.h"
 #include "main_window/obb_candidates.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
@@ -58,7 +59,12 @@ QStringList FilesInFolder(const QString& folder, bool* listed) {
   return names;
 }
 
-bool NameOccursIn(const QString& listing, const QString& fileName) {
-  return listing.contains(fileName, Qt::CaseInsensitive);
+bool ListingNamesFile(const QString& listing, const QString& fileName) {
+  // toybox's long format: mode, links, owner, group, size, date, time, then the name, blanks and all.
+  static const QRegularExpression fileLine(QStringLiteral("^-\\S*(?:[ \\t]+\\S+){6} (.*?)\\r*$"),
+                                           QRegularExpression::MultilineOption);
+  for (auto it = fileLine.globalMatch(listing); it.hasNext();)
+    if (it.next().captured(1).compare(fileName, Qt::CaseInsensitive) == 0) return true;
+  return false;
 }
 

@@ -135,6 +135,8 @@ TEST_F(Install, CandidatesPresenceAndSkippedRowsDecideRemovalAndPushes) {
        Skipped("a.obb") + Skipped("b.obb") + Skipped("c.obb"), {}},
       {"all present, capitals count", {"MAIN.OBB", "patch.obb"}, {"main.obb", "patch.obb"}, ConfirmPicker,
        Line(kSkipAll), {}},
+      {"a name inside another name is not present", {"a.obb"}, {"data.obb"}, ConfirmPicker,
+       Line(kRemoveFolder) + Sent("a.obb"), {kRemoval, Push("a.obb")}},
       {"some present: no removal", {"a.obb", "b.obb"}, {"a.obb"}, ConfirmPicker,
        Skipped("a.obb") + Sent("b.obb"), {Push("b.obb")}},
       {"rows past the seventeenth are always pushed", twenty, {}, SkipRowsAndConfirm(17),

@@ -9,6 +9,7 @@
 #include "main_window/morvell.h"
 #include "main_window/version_compare.h"
 #include "platform/foreground.h"
+#include "runner/adb_output.h"
 #include "runner/text_paths.h"
 #include "runner/tools.h"
 #include "runner/vb_color.h"
@@ -59,7 +60,7 @@ void morvell::ShowDiskSpace() {
 bool morvell::IsDeviceConnected() {
   if (!platform::IsForegroundWindow(this)) return false;
   SilencedOutput quiet;
-  return RunAdb(QStringLiteral(" devices")).size() > kDevicesAnswerWithoutDevice;
+  return WithoutServerLines(RunAdb(QStringLiteral(" devices"))).size() > kDevicesAnswerWithoutDevice;
 }
 
 bool morvell::CheckInstalledVersion() {

@@ -115,6 +115,21 @@ TEST_F(DevicePoll, ButtonTable) {
   }
 }
 
+// adb's first call starts its server and says so; those lines are no device.
+TEST_F(DevicePoll, AdbServerStartLinesAreNoDevice) {
+  const QString started = "out * daemon not running; starting now at tcp:5037\\n* daemon started successfully\\n"
+                          "List of devices attached\\n";
+  for (const auto& [answer, connected] : {std::pair{started + "\\n", false}, {started + "1WMHH0000000\\tdevice\\n\\n", true},
+                                          {QString("out * daemon started successfully\\r\\n") + QString(30, 'x'), false}}) {
+    NewWindow();
+    folder.setScenario(QStringLiteral("adb"), "when devices\n" + answer + "\n");
+    for (QPushButton* b : DeviceButtons()) b->setEnabled(!connected);
+    window->Timer3_Timer();
+    EXPECT_EQ(window->Command6->isEnabled(), connected) << answer.toStdString();
+    EXPECT_EQ(window->Command1->isEnabled(), connected) << answer.toStdString();
+  }
+}
+
 TEST_F(DevicePoll, InstalledBuildOlderIsGreenNewerAndSameWhiteOnRed) {
   const qint32 designedFore = vbcolor::ForeColor(window->Label6);
   const qint32 red = vbcolor::Rgb(255, 0, 0), white = vbcolor::Rgb(255, 255, 255);

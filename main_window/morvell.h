@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "platform/seam.h"
 #include "runner/dos_outputs.h"
 #include "runner/module1.h"
 
@@ -39,7 +40,8 @@ class morvell : public QWidget {
   void SetSplash(QWidget* splash) { splash_ = splash; }
 
   // How QuitApp ends the program; tests set a handler that records the call instead.
-  static void SetQuitHandler(std::function<void()> handler);
+  static Seam<std::function<void()>>& QuitSeam();
+  static void SetQuitHandler(std::function<void()> handler) { QuitSeam().Set(std::move(handler)); }
 
   // ---- Start-up, settings and file-manager integration
   void Form_Load();

@@ -39,7 +39,6 @@ class ApkStartup : public ::testing::Test {
  protected:
   void SetUp() override {
     Module1::ResetSharedState();
-    platform::SetForegroundProbe([](const QWidget*) { return false; });
     folder = std::make_unique<FakeProgramFolder>(true, !realAapt);
     if (realAapt) {
       if (!RealAaptAvailable()) GTEST_SKIP() << "/usr/bin/aapt is not installed";
@@ -51,10 +50,7 @@ class ApkStartup : public ::testing::Test {
                                        "/dev/fuse 114G 16G 98G 15% /storage/emulated\\r\\n\n"
                                        "when shell dumpsys package com.example.demo\nout     versionCode=1203 minSdk=24\\r\\n\n"));
   }
-  void TearDown() override {
-    window.reset();
-    platform::SetForegroundProbe(nullptr);
-  }
+  void TearDown() override { window.reset(); }
 
   // Builds the APK in a fresh source folder, so no resource of an earlier build slips in.
   QString Build(const TestApkRecipe& recipe, const QString& name = QStringLiteral("demo game.apk")) {
@@ -80,6 +76,8 @@ class ApkStartup : public ::testing::Test {
   }
 
   bool realAapt = true;
+  Seam<std::function<bool(const QWidget*)>>::Override inBackground{platform::ForegroundSeam(),
+                                                                   [](const QWidget*) { return false; }};
   int builds = 0;
   QTemporaryDir apkDir, work;
   std::unique_ptr<FakeProgramFolder> folder;

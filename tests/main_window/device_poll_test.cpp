@@ -32,13 +32,9 @@ QString DeviceScenario(const QString& dumpsys) {
 // counts as the foreground window; the fake adb is in its program folder.
 class PollWindowTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    platform::SetForegroundProbe([this](const QWidget*) { return foreground; });
-    NewWindow();
-  }
+  void SetUp() override { NewWindow(); }
   void TearDown() override {
     window.reset();
-    platform::SetForegroundProbe({});
     Module1::ResetSharedState();
   }
   void NewWindow() {
@@ -64,6 +60,8 @@ class PollWindowTest : public ::testing::Test {
   }
 
   bool foreground = true;
+  Seam<std::function<bool(const QWidget*)>>::Override foregroundProbe{platform::ForegroundSeam(),
+                                                                      [this](const QWidget*) { return foreground; }};
   FakeProgramFolder folder;
   ScriptedDialogs dialogs;
   std::unique_ptr<morvell> window;

@@ -101,7 +101,7 @@ TEST_F(StartupTest, DesktopEntryOpensApkFilesWithOneSeparatorAndTheNextStartDoes
   EXPECT_EQ(VerbExecutablePath("/opt/tarnwick/", "tarnwick"), QStringLiteral("/opt/tarnwick/tarnwick"));
   EXPECT_EQ(VerbExecutablePath("/", "tarnwick"), QStringLiteral("/tarnwick"));
 
-  tools::SetProgramFolder(tools.path() + '/');
+  auto folderWithSlash = ScopedOverride(tools::ProgramFolderSeam(), tools.path() + '/');
   Load();
   QString program = tools.path() + '/' + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
   QString entry = DesktopEntry();

@@ -23,9 +23,10 @@ TEST_F(StartupTest, PackageNamesThatAreNoPackageNamesRunNoDeviceCommand) {
     tools.clearCalls();
     tools.setScenario("aapt", QStringLiteral("when~ badging\nout package: name='%1' versionCode='2'\\n").arg(name));
     Load(apk);
-    platform::SetForegroundProbe([](const QWidget*) { return true; });
-    window->Timer3_Timer();
-    platform::SetForegroundProbe([](const QWidget*) { return false; });
+    {
+      auto inFront = ScopedOverride(platform::ForegroundSeam(), [](const QWidget*) { return true; });
+      window->Timer3_Timer();
+    }
 
     EXPECT_EQ(window->Label2->text(), QString::fromUtf8(name));
     EXPECT_EQ(tools.calls().filter("dumpsys"), QStringList{}) << name;

@@ -17,15 +17,12 @@ namespace {
 
 // A runner whose chunks are recorded, with the log sink and the dialogs captured.
 struct RunnerHarness {
-  RunnerHarness() {
-    runner.ReceiveOutputs = [this](QString& chunk) { chunks.append(chunk); };
-    SetCommandErrorSink([this](const QString& block) { log += block; });
-  }
-  ~RunnerHarness() { SetCommandErrorSink({}); }
+  RunnerHarness() { runner.ReceiveOutputs = [this](QString& chunk) { chunks.append(chunk); }; }
 
   DOSOutputs runner;
   QStringList chunks;
   QString log;
+  Seam<CommandErrorSink>::Override sink{CommandErrorSeam(), [this](const QString& block) { log += block; }};
   ScriptedDialogs dialogs;
 };
 

@@ -111,7 +111,9 @@ TEST_F(ApkStartup, BadFilesOrNoAaptEndStartUpWithEmptyLabelsAndTheirNames) {
        {std::pair{"notes.apk", "not a zip at all"}, {"empty.apk", ""}, {"gone.apk", nullptr}, {"no aapt.apk", ""}}) {
     if (QString(file) == "no aapt.apk") QFile::remove(folder->path() + QStringLiteral("/aapt"));
     const QString path = apkDir.path() + '/' + file;
-    if (content) ASSERT_TRUE(WriteFile(path, content));
+    if (content) {
+      ASSERT_TRUE(WriteFile(path, content));
+    }
     Load(path);
     EXPECT_EQ(LabelTexts(4), QStringList({"", "", "", ""})) << file;
     EXPECT_EQ(window->ManifestPermCount, 0) << file;
@@ -127,13 +129,17 @@ TEST_F(ApkStartup, BadFilesOrNoAaptEndStartUpWithEmptyLabelsAndTheirNames) {
 
 TEST_F(ApkStartup, ApkThatIsNotRenamedStillShowsItsIconAndEveryFileKeepsItsName) {
   for (const auto& [name, usersZip] : {std::pair{"demo.APK", false}, {"demo.apk", true}}) {
-    if (usersZip) ASSERT_TRUE(WriteFile(apkDir.path() + QStringLiteral("/demo.zip"), "mine"));
+    if (usersZip) {
+      ASSERT_TRUE(WriteFile(apkDir.path() + QStringLiteral("/demo.zip"), "mine"));
+    }
     Load(Build({}, name));
     window->Timer3_Timer();
     EXPECT_TRUE(window->ZipPath.isEmpty()) << name;
     EXPECT_EQ(window->Picture1->Picture().size(), QSize(48, 48)) << name;
     EXPECT_EQ(FilesIn(apkDir.path()), usersZip ? QStringList({"demo.apk", "demo.zip"}) : QStringList{name}) << name;
-    if (usersZip) EXPECT_EQ(ReadFile(apkDir.path() + QStringLiteral("/demo.zip")), "mine");
+    if (usersZip) {
+      EXPECT_EQ(ReadFile(apkDir.path() + QStringLiteral("/demo.zip")), "mine");
+    }
     for (const QString& file : FilesIn(apkDir.path())) QFile::remove(apkDir.path() + '/' + file);
   }
 }

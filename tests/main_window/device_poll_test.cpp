@@ -238,7 +238,9 @@ TEST_F(StartupComparison, ReplacesTheLogStoresTheInstalledBuildAndShowsTheOutcom
     EXPECT_EQ(window->txtOutputs->Text(), c.log) << c.name;
     EXPECT_EQ(window->BadgingInfo[6], c.installed) << c.name;
     EXPECT_EQ(window->Label6->text(), c.caption) << c.name;
-    if (c.installed.isEmpty()) EXPECT_EQ(window->Label6->toolTip(), "designed") << c.name;
+    if (c.installed.isEmpty()) {
+      EXPECT_EQ(window->Label6->toolTip(), "designed") << c.name;
+    }
     EXPECT_EQ(vbcolor::BackColor(window->Label6), c.green ? vbcolor::Rgb(0, 255, 0) : designedBack) << c.name;
     EXPECT_EQ(window->Command4->isEnabled(), c.uninstallEnabled) << c.name;
     EXPECT_EQ(window->Command5->isEnabled(), c.uninstallEnabled) << c.name;

@@ -171,8 +171,9 @@ TEST_F(Install, CandidatesPresenceAndSkippedRowsDecideRemovalAndPushes) {
     EXPECT_EQ(folder.calls().filter(QRegularExpression("^adb (push|shell rm) ")), c.changes) << c.what;
     EXPECT_EQ(counted.count(), c.beeps) << c.what;
     for (const QString& file : c.beside)
-      if (c.log.contains(Sent(file)))
+      if (c.log.contains(Sent(file))) {
         EXPECT_TRUE(folder.onDevice("Android/obb/com.x/" + QFileInfo(file).fileName())) << file.toStdString();
+      }
   }
 }
 

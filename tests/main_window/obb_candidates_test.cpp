@@ -56,9 +56,9 @@ TEST(ObbCandidates, PackageFolderWinsOverFilesBesideTheApk) {
   const ObbCollection empty = CollectObbCandidates(folder, "com.empty");
   EXPECT_TRUE(empty.fromPackageFolder);
   EXPECT_TRUE(empty.candidates.isEmpty());
-  for (const QString& package : {"com.other", ""}) {
+  for (const char* package : {"com.other", ""}) {
     const ObbCollection beside = CollectObbCandidates(folder, package);
-    EXPECT_FALSE(beside.fromPackageFolder) << package.toStdString();
+    EXPECT_FALSE(beside.fromPackageFolder) << package;
     ASSERT_EQ(beside.candidates.size(), 1);
     EXPECT_EQ(beside.candidates[0].path, folder + "beside.obb");
   }
@@ -70,8 +70,9 @@ TEST(ObbCandidates, UnlistableOrMissingFolderGivesNothing) {
   QTemporaryDir dir;
   Touch(dir.path() + "/locked/a.obb");
   QFile::setPermissions(dir.path() + "/locked", QFileDevice::WriteOwner);
-  if (QDir(dir.path() + "/locked").entryList(QDir::Files).isEmpty())  // not when run as root
+  if (QDir(dir.path() + "/locked").entryList(QDir::Files).isEmpty()) {  // not when run as root
     EXPECT_TRUE(FilesInFolder(dir.path() + "/locked").isEmpty());
+  }
   QFile::setPermissions(dir.path() + "/locked", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 

@@ -19,7 +19,7 @@ void writeFile(const QString& path, const QByteArray& content) {
 
 FakeProgramFolder::FakeProgramFolder(bool withAdb, bool withAapt) {
   if (!dir_.isValid()) throw std::runtime_error("cannot create a temporary program folder");
-  for (const QString tool : {QStringLiteral("adb"), QStringLiteral("aapt")}) {
+  for (const QString& tool : {QStringLiteral("adb"), QStringLiteral("aapt")}) {
     if ((tool == "adb" && !withAdb) || (tool == "aapt" && !withAapt)) continue;
     if (!QFile::link(QStringLiteral(FAKES_DIR "/") + tool, dir_.filePath(tool)))
       throw std::runtime_error("cannot link the fake " + tool.toStdString());

@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "main_window/morvell.h"
 
 QList<ObbCandidate> CandidatesInPackageFolder(const QString& packageFolder, const QStringList& fileNames) {
   QList<ObbCandidate> candidates;

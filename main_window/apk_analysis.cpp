@@ -102,6 +102,7 @@ void morvell::FindObbFiles() {
   }
   if (count == 0) return;
   LogLine(QStringLiteral("Found OBB Files: "));
-  for (int k = 1; k <= count; ++k) txtOutputs->AppendText(ObbListNames[k] + QStringLiteral("\r\n"));
-  txtOutputs->SetSelStart(txtOutputs->Text().size());
+  QString names;
+  for (int k = 1; k <= count; ++k) names += ObbListNames[k] + QStringLiteral("\r\n");
+  txtOutputs->AppendAndShowEnd(names);
 }

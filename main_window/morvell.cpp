@@ -48,10 +48,7 @@ morvell::morvell(QWidget* parent) : QWidget(parent) {
   connect(Timer3, &QTimer::timeout, this, [this] { Timer3_Timer(); });
 
   commandErrorWindow = this;
-  SetCommandErrorSink([this](const QString& block) {
-    txtOutputs->AppendText(block);
-    txtOutputs->SetSelStart(static_cast<int>(txtOutputs->Text().size()));
-  });
+  SetCommandErrorSink([this](const QString& block) { txtOutputs->AppendAndShowEnd(block); });
 }
 
 morvell::~morvell() {

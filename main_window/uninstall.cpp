@@ -74,8 +74,7 @@ void morvell::Command5_Click() {
     RunOnObbFolder(storageEcho, [](const QString& obbFolder) { return QStringLiteral(" shell rm -r ") + obbFolder; });
   }
 
-  txtOutputs->AppendText(QStringLiteral("\r\n") + kDone);
-  txtOutputs->SetSelStart(txtOutputs->Text().size());
+  txtOutputs->AppendAndShowEnd(QStringLiteral("\r\n") + kDone);
   if (IsConnectionError(storageEcho)) {
     platform::Beep();
     LogLine(QStringLiteral("Connection Error"));

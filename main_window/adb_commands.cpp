@@ -13,13 +13,17 @@ namespace {
 const QString kObbFolder = QStringLiteral("/Android/obb/");
 }  // namespace
 
+QString morvell::RunOnStorage(const QString& storageEcho,
+                              const std::function<QString(const QString& storagePath)>& arguments) {
+  const QString storagePath = DeviceStoragePath(storageEcho);
+  if (!storagePath.isEmpty()) objDOS->CommandLine(tools::AdbCommand(arguments(storagePath)));
+  return objDOS->ExecuteCommand();
+}
+
 QString morvell::RunOnObbFolder(const QString& storageEcho,
                                 const std::function<QString(const QString& obbFolder)>& arguments) {
   if (!IsPackageName(Label2->text())) return QString();
-  const QString storagePath = DeviceStoragePath(storageEcho);
-  if (!storagePath.isEmpty())
-    objDOS->CommandLine(tools::AdbCommand(arguments(storagePath + kObbFolder + Label2->text())));
-  return objDOS->ExecuteCommand();
+  return RunOnStorage(storageEcho, [&](const QString& storagePath) { return arguments(storagePath + kObbFolder + Label2->text()); });
 }
 
 void morvell::LogObbFolderRemoval() {

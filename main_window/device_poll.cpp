@@ -11,7 +11,6 @@
 #include "platform/foreground.h"
 #include "runner/adb_output.h"
 #include "runner/text_paths.h"
-#include "runner/tools.h"
 #include "runner/vb_color.h"
 
 namespace {
@@ -44,10 +43,7 @@ void morvell::ShowDiskSpace() {
   QString df;
   {
     SilencedOutput quiet;
-    const QString storage = DeviceStoragePath(EchoStorage());
-    // Without a storage path the df line cannot be formed and the echo runs once more.
-    if (!storage.isEmpty()) objDOS->CommandLine(tools::AdbCommand(QStringLiteral(" shell df -h ") + storage));
-    df = objDOS->ExecuteCommand();
+    df = RunOnStorage(EchoStorage(), [](const QString& storage) { return QStringLiteral(" shell df -h ") + storage; });
   }
 
   const DiskSpaceTexts texts = DiskSpaceLabelTexts(df);

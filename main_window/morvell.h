@@ -53,9 +53,11 @@ class morvell : public QWidget {
   // ---- adb through objDOS (adb_commands.cpp); the output is echoed unless OutputSilenced is set
   QString RunAdb(const QString& arguments);
   QString EchoStorage();  // " shell echo $EXTERNAL_STORAGE"
-  // A command on the package's OBB folder, "<storage>/Android/obb/<package>", the storage path
-  // read from an echo's output. Without a path the line cannot be formed, and the runner runs its
-  // last line (the echo) again. Without a package name (IsPackageName) nothing runs.
+  // A command on a path of the device's storage, read from an echo's output. Without a path the
+  // line cannot be formed, and the runner runs its last line (the echo) again.
+  QString RunOnStorage(const QString& storageEcho, const std::function<QString(const QString& storagePath)>& arguments);
+  // RunOnStorage on the package's OBB folder, "<storage>/Android/obb/<package>". Without a
+  // package name (IsPackageName) nothing runs.
   QString RunOnObbFolder(const QString& storageEcho, const std::function<QString(const QString& obbFolder)>& arguments);
   // The status line that announces the removal of that folder.
   void LogObbFolderRemoval();

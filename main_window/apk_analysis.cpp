@@ -24,7 +24,6 @@ const std::array<QString, 3> kFallbackIcons = {
     QStringLiteral("res\\mipmap-mdpi-v4\\app_icon.png"),
 };
 
-constexpr int kIconSlot = 9;
 
 // Names of the files directly in the folder whose path ends in "obb" (any case), listed as the
 // install lists its candidates; at most what the array holds. False when the folder cannot be read.
@@ -79,7 +78,7 @@ void morvell::ShowApkIcon() {
 
 void morvell::FillApkLabels() {
   for (int k = 1; k <= 4; ++k) {
-    static constexpr std::array<int, 5> kSlotOfLabel = {0, 4, 1, 3, 2};
+    static constexpr std::array<int, 5> kSlotOfLabel = {0, kLabelSlot, kPackageSlot, kVersionNameSlot, kVersionCodeSlot};
     Label[k]->setText(BadgingInfo[kSlotOfLabel[k]]);
   }
   for (int k = 1; k <= 4; ++k) Label[k]->setToolTip(Label[k]->text());

@@ -3,10 +3,21 @@
 
 #include "runner/module1.h"
 
+// The slots of the main window's BadgingInfo; permission k (from 1) is in kPermissionSlotBase + k.
+enum BadgingSlot : int {
+  kPackageSlot = 1,
+  kVersionCodeSlot = 2,
+  kVersionNameSlot = 3,
+  kLabelSlot = 4,
+  kHeadTrackingSlot = 5,  // "Yes" or empty
+  kInstalledVersionSlot = 6,
+  kIconSlot = 9,
+  kPermissionSlotBase = 10,
+};
+
 // What the badging dump of aapt says about an APK, in the slots the main window keeps.
 struct BadgingResult {
-  BoundedTextArray<50> info;  // 1 package, 2 versionCode, 3 versionName, 4 label, 5 "Yes" for
-                              // head tracking, 9 icon entry, 11..50 permissions
+  BoundedTextArray<50> info;
   qint16 permissionCount = 0;
 };
 

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "main_window/badging_parser.h"
 #include "main_window/disk_space.h"
 #include "main_window/log_box.h"
 #include "main_window/morvell.h"
@@ -88,17 +89,17 @@ bool morvell::CheckInstalledVersion() {
 void morvell::StartupVersionCheck() {
   txtOutputs->SetText(QString());
   QString installed;
-  if (IsPackageName(BadgingInfo[1])) {
+  if (IsPackageName(BadgingInfo[kPackageSlot])) {
     {
       SilencedOutput quiet;
-      LastOutput = RunAdb(QStringLiteral(" shell dumpsys package ") + BadgingInfo[1]);
+      LastOutput = RunAdb(QStringLiteral(" shell dumpsys package ") + BadgingInfo[kPackageSlot]);
     }
     installed = InstalledVersionText(LastOutput);
   }
-  BadgingInfo.Set(6, installed);
+  BadgingInfo.Set(kInstalledVersionSlot, installed);
   Timer1->start();
 
-  const VersionOutcome outcome = CompareVersions(installed, BadgingInfo[2]);
+  const VersionOutcome outcome = CompareVersions(installed, BadgingInfo[kVersionCodeSlot]);
   ShowOutcome(Label6, outcome, installed);
   if (outcome == VersionOutcome::Unknown) {
     RestoreColours(Label6, SavedLabel6BackColor, SavedLabel6ForeColor);

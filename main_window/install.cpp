@@ -17,8 +17,6 @@ const QString kInstallObb = QStringLiteral("安装额外的 obb 文件：       
 const QString kSkippedObb = QStringLiteral("跳过的obb文件：         ");
 const QString kAllDone = QStringLiteral("所有任务都完成了！       ");
 
-// The picker has this many rows; later candidates are always transferred.
-constexpr int kPickerRows = 17;
 
 // adb push takes its target literally; a blank or a '"' from the file name would split it or
 // merge it with the next argument, so such a target is quoted like a local path.
@@ -59,7 +57,8 @@ void TransferObbFiles(morvell& w) {
   for (int n = 1; n <= count; ++n) {
     const QString name = Module1::ObbFileNames[n];
     bool transfer = true;
-    if (n <= kPickerRows) transfer = !w.Form3Instance()->Check1[n - 1]->isChecked();
+    // Candidates without a row in the picker are always transferred.
+    if (n <= Form3::kRows) transfer = !w.Form3Instance()->Check1[n - 1]->isChecked();
     if (!transfer) {
       w.LogLine(kSkippedObb + name);
       continue;

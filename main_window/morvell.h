@@ -100,6 +100,13 @@ class morvell : public QWidget {
   void Timer1_Timer();
   void LogLine(const QString& text);  // a status line: CR LF, the text, CR LF, caret to the end
 
+  // The window's designed sizes in twips: narrow with the device-tools panel hidden, wide with it
+  // shown; short with the console hidden, tall with it shown.
+  static constexpr int kNarrowTwips = 8625;
+  static constexpr int kWideTwips = 14865;
+  static constexpr int kShortTwips = 7260;
+  static constexpr int kTallTwips = 7770;
+
   // The window's size in twips (15 to the pixel), as the handlers compare and set it.
   int WidthTwips() const;
   int HeightTwips() const;

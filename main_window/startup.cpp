@@ -33,7 +33,7 @@ void morvell::Form_Load() {
   Timer2->start();
   Timer3->start();
 
-  SetWidthTwips(8625);
+  SetWidthTwips(kNarrowTwips);
   Busy = true;
   Quote = QStringLiteral("\"");
   SavedLabel6BackColor = QString::number(vbcolor::BackColor(Label6));

@@ -72,7 +72,6 @@ bool DrawPictureFile(const QString& FileName, PictureBox* Pic) {
   QImage image(FileName);
   if (image.isNull()) return false;
   Pic->SetBorder(false);
-  Pic->SetPicture(QImage());
   Pic->SetPicture(image);
   return true;
 }

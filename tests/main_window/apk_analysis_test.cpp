@@ -8,13 +8,9 @@
 #include <memory>
 
 #include "runner/text_paths.h"
-#include "main_window/log_box.h"
-#include "main_window/morvell.h"
-#include "platform/foreground.h"
 #include "runner/picture_box.h"
 #include "runner/vb_color.h"
-#include "support/fake_program_folder.h"
-#include "support/scripted_dialogs.h"
+#include "support/main_window_fixture.h"
 #include "test_apk_builder.h"
 
 namespace {
@@ -35,22 +31,21 @@ QByteArray ReadFile(const QString& path) {
 }  // namespace
 
 // Start-up with an APK: the real aapt (or the fake one) in the program folder, the fake adb as a device.
-class ApkStartup : public ::testing::Test {
+class ApkStartup : public MainWindowTest {
  protected:
   void SetUp() override {
-    Module1::ResetSharedState();
-    folder = std::make_unique<FakeProgramFolder>(true, !realAapt);
+    ProbeForeground(false);
     if (realAapt) {
       if (!RealAaptAvailable()) GTEST_SKIP() << "/usr/bin/aapt is not installed";
-      ASSERT_TRUE(QFile::link(QStringLiteral("/usr/bin/aapt"), folder->path() + QStringLiteral("/aapt")));
+      ASSERT_TRUE(QFile::remove(folder.path() + QStringLiteral("/aapt")));
+      ASSERT_TRUE(QFile::link(QStringLiteral("/usr/bin/aapt"), folder.path() + QStringLiteral("/aapt")));
     }
-    folder->setScenario(QStringLiteral("adb"),
-                        QStringLiteral("when shell echo $EXTERNAL_STORAGE\nout /sdcard\\r\\n\n"
-                                       "when shell df -h /sdcard\nout Filesystem Size Used Avail Use% Mounted on\\r\\n"
-                                       "/dev/fuse 114G 16G 98G 15% /storage/emulated\\r\\n\n"
-                                       "when shell dumpsys package com.example.demo\nout     versionCode=1203 minSdk=24\\r\\n\n"));
+    folder.setScenario(QStringLiteral("adb"),
+                       QStringLiteral("when shell echo $EXTERNAL_STORAGE\nout /sdcard\\r\\n\n"
+                                      "when shell df -h /sdcard\nout Filesystem Size Used Avail Use% Mounted on\\r\\n"
+                                      "/dev/fuse 114G 16G 98G 15% /storage/emulated\\r\\n\n"
+                                      "when shell dumpsys package com.example.demo\nout     versionCode=1203 minSdk=24\\r\\n\n"));
   }
-  void TearDown() override { window.reset(); }
 
   // Builds the APK in a fresh source folder, so no resource of an earlier build slips in.
   QString Build(const TestApkRecipe& recipe, const QString& name = QStringLiteral("demo game.apk")) {
@@ -59,13 +54,13 @@ class ApkStartup : public ::testing::Test {
     return apk;
   }
   void Load(const QString& apk) {
-    window = std::make_unique<morvell>();
+    NewWindow(false);
     window->SetCommandLine(apk);
     window->Form_Load();
   }
   // What start-up left in the program folder besides the tools and the fakes' own files.
   QStringList LeftInProgramFolder() const {
-    QStringList files = FilesIn(folder->path());
+    QStringList files = FilesIn(folder.path());
     files.removeIf([](const QString& f) { return f == "aapt" || f == "adb" || f.startsWith("fake_") || f.endsWith(".scenario"); });
     return files;
   }
@@ -76,14 +71,8 @@ class ApkStartup : public ::testing::Test {
   }
 
   bool realAapt = true;
-  Seam<std::function<bool(const QWidget*)>>::Override inBackground{platform::ForegroundSeam(),
-                                                                   [](const QWidget*) { return false; }};
   int builds = 0;
   QTemporaryDir apkDir, work;
-  std::unique_ptr<FakeProgramFolder> folder;
-  ScriptedDialogs dialogs;
-  BeepCounter beeps;
-  std::unique_ptr<morvell> window;
 };
 
 TEST_F(ApkStartup, RealApkShowsIconLabelsStatusAndStorage) {
@@ -100,16 +89,16 @@ TEST_F(ApkStartup, RealApkShowsIconLabelsStatusAndStorage) {
   EXPECT_EQ(vbcolor::BackColor(window->Label6), vbcolor::Rgb(0, 255, 0));
   EXPECT_EQ(window->txtOutputs->Text(), "\r\nOlder Buildnumber found\r\n");
   EXPECT_FALSE(window->Busy);
-  EXPECT_EQ(folder->calls(), QStringList({"adb shell echo $EXTERNAL_STORAGE", "adb shell df -h /sdcard",
+  EXPECT_EQ(folder.calls(), QStringList({"adb shell echo $EXTERNAL_STORAGE", "adb shell df -h /sdcard",
                                           "adb shell dumpsys package com.example.demo"}));
 }
 
 // An icon of the same name that was already in the program folder is not the program's copy.
 TEST_F(ApkStartup, BadFilesOrNoAaptEndStartUpWithEmptyLabelsAndTheirNames) {
-  ASSERT_TRUE(WriteFile(folder->path() + QStringLiteral("/app_icon.png"), "own"));
+  ASSERT_TRUE(WriteFile(folder.path() + QStringLiteral("/app_icon.png"), "own"));
   for (const auto& [file, content] :
        {std::pair{"notes.apk", "not a zip at all"}, {"empty.apk", ""}, {"gone.apk", nullptr}, {"no aapt.apk", ""}}) {
-    if (QString(file) == "no aapt.apk") QFile::remove(folder->path() + QStringLiteral("/aapt"));
+    if (QString(file) == "no aapt.apk") QFile::remove(folder.path() + QStringLiteral("/aapt"));
     const QString path = apkDir.path() + '/' + file;
     if (content) {
       ASSERT_TRUE(WriteFile(path, content));
@@ -148,7 +137,7 @@ class FakeBadgingStartup : public ApkStartup {
  protected:
   FakeBadgingStartup() { realAapt = false; }
   void Badging(const QString& iconEntry) {
-    folder->setScenario(QStringLiteral("aapt"),
+    folder.setScenario(QStringLiteral("aapt"),
                         QStringLiteral("when *\nout package: name='com.example.demo' versionCode='1210' versionName='1'\\n"
                                        "application: label='Demo' icon='") +
                             iconEntry + QStringLiteral("'\\n\n"));
@@ -171,7 +160,9 @@ TEST_F(FakeBadgingStartup, XmlOrMissingIconEntryFallsBackInOrder) {
 }
 
 // The OBB list that start-up logs after the comparison.
-TEST(ObbList, PackageFolderBeepsAndEnablesTheButtonsOtherwiseFilesBesideTheApk) {
+using ObbList = MainWindowTest;
+
+TEST_F(ObbList, PackageFolderBeepsAndEnablesTheButtonsOtherwiseFilesBesideTheApk) {
   struct Case {
     const char* name;
     QString package;
@@ -189,22 +180,21 @@ TEST(ObbList, PackageFolderBeepsAndEnablesTheButtonsOtherwiseFilesBesideTheApk) 
       {"no package folder", "com.example.demo", {"beside.obb", "demo.apk"}, found + "beside.obb\r\n", false},
       {"empty package name never takes the APK's folder", "", {"beside.obb"}, found + "beside.obb\r\n", false},
   };
-  FakeProgramFolder folder;
   for (const Case& c : cases) {
     QTemporaryDir dir;
     for (const QString& file : c.files) ASSERT_TRUE(file.endsWith('/') ? QDir(dir.path()).mkpath(file) : WriteFile(dir.path() + '/' + file));
-    BeepCounter beeps;
-    morvell window;
-    window.ApkPath = dir.path() + QStringLiteral("/demo.apk");
-    window.Label2->setText(c.package);
-    for (QPushButton* b : window.Command) if (b) b->setEnabled(false);
+    beeps.Reset();
+    NewWindow(false);
+    window->ApkPath = dir.path() + QStringLiteral("/demo.apk");
+    window->Label2->setText(c.package);
+    for (QPushButton* b : window->Command) if (b) b->setEnabled(false);
 
-    window.FindObbFiles();
-    EXPECT_EQ(window.txtOutputs->Text(), c.log) << c.name;
-    EXPECT_EQ(window.txtOutputs->SelStart(), c.log.size()) << c.name;
+    window->FindObbFiles();
+    EXPECT_EQ(window->txtOutputs->Text(), c.log) << c.name;
+    EXPECT_EQ(window->txtOutputs->SelStart(), c.log.size()) << c.name;
     EXPECT_EQ(beeps.count(), c.packageFolder ? 1 : 0) << c.name;
     for (int k = 1; k <= 12; ++k)
-      EXPECT_EQ(window.Command[k]->isEnabled(), c.packageFolder && (k < 7 || k > 10)) << c.name << " Command" << k;
+      EXPECT_EQ(window->Command[k]->isEnabled(), c.packageFolder && (k < 7 || k > 10)) << c.name << " Command" << k;
   }
 }
 

@@ -7,12 +7,8 @@
 #include <QTimer>
 #include <memory>
 
-#include "main_window/log_box.h"
-#include "main_window/morvell.h"
-#include "platform/foreground.h"
 #include "runner/vb_color.h"
-#include "support/fake_program_folder.h"
-#include "support/scripted_dialogs.h"
+#include "support/main_window_fixture.h"
 
 namespace {
 
@@ -30,18 +26,15 @@ QString DeviceScenario(const QString& dumpsys) {
 
 // A main window that has read an APK of com.example.demo, build 1210, knows the storage size, and
 // counts as the foreground window; the fake adb is in its program folder.
-class PollWindowTest : public ::testing::Test {
+class PollWindowTest : public MainWindowTest {
  protected:
-  void SetUp() override { NewWindow(); }
-  void TearDown() override {
-    window.reset();
-    Module1::ResetSharedState();
+  void SetUp() override {
+    ProbeForeground(true);
+    NewWindow();
   }
   void NewWindow() {
-    Module1::ResetSharedState();
     folder.clearCalls();
-    window = std::make_unique<morvell>();
-    window->CreateRunner();
+    MainWindowTest::NewWindow();
     window->SavedLabel6BackColor = QString::number(vbcolor::BackColor(window->Label6));
     window->SavedLabel6ForeColor = QString::number(vbcolor::ForeColor(window->Label6));
     window->Label5->setText(QStringLiteral("demo.apk"));
@@ -58,13 +51,6 @@ class PollWindowTest : public ::testing::Test {
     return {window->Command1, window->Command2, window->Command4,  window->Command5, window->Command6,
             window->Command9, window->Command10, window->Command11, window->Command12};
   }
-
-  bool foreground = true;
-  Seam<std::function<bool(const QWidget*)>>::Override foregroundProbe{platform::ForegroundSeam(),
-                                                                      [this](const QWidget*) { return foreground; }};
-  FakeProgramFolder folder;
-  ScriptedDialogs dialogs;
-  std::unique_ptr<morvell> window;
 };
 
 const QList<bool> kAllOn(9, true);

@@ -3,24 +3,19 @@
 #include <QCoreApplication>
 #include <QTimer>
 
-#include "main_window/log_box.h"
-#include "main_window/morvell.h"
 #include "runner/command_error_log.h"
 #include "runner/dos_outputs.h"
 #include "runner/module1.h"
 #include "support/fake_program_folder.h"
 #include "support/scripted_dialogs.h"
+#include "support/main_window_fixture.h"
 
 namespace {
-class LogTest : public ::testing::Test {
+class LogTest : public MainWindowTest {
  protected:
-  void SetUp() override { Module1::ResetSharedState(); }
-  void TearDown() override { Module1::ResetSharedState(); }
-  void Echo(QString chunk) { window.objDOS_ReceiveOutputs(chunk); }
-  QString Log() const { return window.txtOutputs->Text(); }
+  void SetUp() override { NewWindow(false); }
+  void Echo(QString chunk) { window->objDOS_ReceiveOutputs(chunk); }
   int End() const { return static_cast<int>(Log().size()); }
-
-  morvell window;
 };
 }  // namespace
 
@@ -33,31 +28,31 @@ TEST_F(LogTest, EchoAppendsChunksAsTheyComeExceptWhileSilenced) {
   Module1::OutputSilenced = false;
   Echo("tail");
   EXPECT_EQ(Log(), QStringLiteral("Performing Streamed Install\r\nSuccess\r\ntail"));
-  EXPECT_EQ(window.txtOutputs->SelStart(), End());
+  EXPECT_EQ(window->txtOutputs->SelStart(), End());
 }
 
 TEST_F(LogTest, StatusLinesCarryTheirOwnLineEndsAndLeaveTheCaretAtTheEnd) {
-  window.txtOutputs->SetText(QStringLiteral("adb output"));
-  window.LogLine(QStringLiteral("所有任务都完成了！       "));
-  window.LogLine(QStringLiteral("second"));
+  window->txtOutputs->SetText(QStringLiteral("adb output"));
+  window->LogLine(QStringLiteral("所有任务都完成了！       "));
+  window->LogLine(QStringLiteral("second"));
   EXPECT_EQ(Log(), QStringLiteral("adb output\r\n所有任务都完成了！       \r\n\r\nsecond\r\n"));
-  EXPECT_EQ(window.txtOutputs->SelStart(), End());
+  EXPECT_EQ(window->txtOutputs->SelStart(), End());
 }
 
 TEST_F(LogTest, EveryChangeAndTheTimerPutTheCaretAtTheEnd) {
-  window.txtOutputs->SetText(QStringLiteral("one\r\ntwo"));
-  EXPECT_EQ(window.txtOutputs->SelStart(), 8);
-  window.txtOutputs->SetSelStart(2);
-  window.txtOutputs->AppendText(QStringLiteral("\r\nthree"));
-  EXPECT_EQ(window.txtOutputs->SelStart(), End());
+  window->txtOutputs->SetText(QStringLiteral("one\r\ntwo"));
+  EXPECT_EQ(window->txtOutputs->SelStart(), 8);
+  window->txtOutputs->SetSelStart(2);
+  window->txtOutputs->AppendText(QStringLiteral("\r\nthree"));
+  EXPECT_EQ(window->txtOutputs->SelStart(), End());
   QCoreApplication::processEvents();  // the shown document follows once the event loop is back
-  EXPECT_EQ(window.txtOutputs->textCursor().position(), window.txtOutputs->toPlainText().size());
+  EXPECT_EQ(window->txtOutputs->textCursor().position(), window->txtOutputs->toPlainText().size());
 
-  window.txtOutputs->SetSelStart(0);
-  window.Timer1->start();
-  window.Timer1_Timer();
-  EXPECT_EQ(window.txtOutputs->SelStart(), End());
-  EXPECT_FALSE(window.Timer1->isActive()) << "the timer scrolls once";
+  window->txtOutputs->SetSelStart(0);
+  window->Timer1->start();
+  window->Timer1_Timer();
+  EXPECT_EQ(window->txtOutputs->SelStart(), End());
+  EXPECT_FALSE(window->Timer1->isActive()) << "the timer scrolls once";
 }
 
 TEST(LogBoxText, KeepsLineEndsExactlyAndShowsEachAsOneLineBreak) {

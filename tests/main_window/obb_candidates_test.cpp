@@ -5,7 +5,6 @@
 #include <QTemporaryDir>
 
 #include "runner/text_paths.h"
-#include "main_window/morvell.h"
 #include "main_window/obb_candidates.h"
 
 namespace {

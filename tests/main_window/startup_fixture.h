@@ -1,35 +1,23 @@
 #pragma once
-// A clean start for the main window's load: no settings, no desktop entry, recorded message
-// boxes and beeps, a recorded end of the program, and fake tools in the program folder.
-
-#include <gtest/gtest.h>
+// A clean start for the main window's load: no settings, no desktop entry, a shown splash window.
 
 #include <QDir>
-#include <QSettings>
 #include <QWidget>
 #include <memory>
-#include <optional>
 #include <utility>
 
-#include "main_window/morvell.h"
 #include "main_window/settings.h"
-#include "platform/foreground.h"
 #include "platform/registry.h"
-#include "runner/module1.h"
-#include "support/fake_program_folder.h"
-#include "support/scripted_dialogs.h"
+#include "support/main_window_fixture.h"
 
-inline QSettings SettingsStore() {
-  return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tarnwick"), QStringLiteral("Tarnwick"));
-}
-
-class StartupTest : public ::testing::Test {
+class StartupTest : public MainWindowTest {
  protected:
   void SetUp() override {
+    ProbeForeground(false);
     Fresh();
   }
   void TearDown() override {
-    window.reset();
+    MainWindowTest::TearDown();
     SettingsStore().clear();
   }
 
@@ -40,11 +28,10 @@ class StartupTest : public ::testing::Test {
     for (const auto& [section, value] : settings)
       if (value) SaveSetting(section, value);
     QDir(platform::ApplicationsFolder()).removeRecursively();
-    Module1::ResetSharedState();
-    dialogs.emplace();
-    beeps.emplace();
+    dialogs.Clear();
+    beeps.Reset();
     quits = 0;
-    window = std::make_unique<morvell>();
+    NewWindow(false);
     splash->show();
     window->SetSplash(splash.get());
   }
@@ -54,13 +41,5 @@ class StartupTest : public ::testing::Test {
   }
   static QString Get(const QString& section) { return GetSetting(section, QStringLiteral("<missing>")); }
 
-  FakeProgramFolder tools;
-  std::optional<ScriptedDialogs> dialogs;
-  std::optional<BeepCounter> beeps;
-  int quits = 0;
-  Seam<std::function<bool(const QWidget*)>>::Override inBackground{platform::ForegroundSeam(),
-                                                                   [](const QWidget*) { return false; }};
-  Seam<std::function<void()>>::Override quitHandler{morvell::QuitSeam(), [this] { ++quits; }};
   std::unique_ptr<QWidget> splash = std::make_unique<QWidget>();
-  std::unique_ptr<morvell> window;
 };

@@ -65,14 +65,14 @@ TEST_F(StartupTest, FirstRunIntegrationEndsTheProgramWhateverTheAnswer) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Fresh({{"Grant", c.grant}});
-    for (int answer : c.answers) dialogs->QueueAnswer(answer);
+    for (int answer : c.answers) dialogs.QueueAnswer(answer);
     QByteArray previous = qgetenv("XDG_DATA_HOME");
     if (c.unwritable) qputenv("XDG_DATA_HOME", (dir.path() + "/not-a-folder").toUtf8());
     Load();
     qputenv("XDG_DATA_HOME", previous);
 
-    EXPECT_EQ(Seen(*dialogs), c.boxes);
-    EXPECT_EQ(beeps->count(), c.beeps);
+    EXPECT_EQ(Seen(dialogs), c.boxes);
+    EXPECT_EQ(beeps.count(), c.beeps);
     EXPECT_EQ(quits, 1) << "nothing runs after the first end";
     EXPECT_EQ(Get("Kill"), QStringLiteral("on"));
     EXPECT_EQ(Get("Explentry"), QString::fromLatin1(c.explentryAfter));
@@ -90,8 +90,8 @@ TEST_F(StartupTest, SettingsStoreThatCannotBeWrittenFailsTheIntegration) {
   Load();
   QDir(file).removeRecursively();
 
-  EXPECT_EQ(Seen(*dialogs), QStringList({kBox1, kBox2, kBox3}));
-  EXPECT_EQ(beeps->count(), 0);
+  EXPECT_EQ(Seen(dialogs), QStringList({kBox1, kBox2, kBox3}));
+  EXPECT_EQ(beeps.count(), 0);
   EXPECT_EQ(quits, 1);
   EXPECT_EQ(Get("Explentry"), QStringLiteral("<missing>"));
 }
@@ -101,9 +101,9 @@ TEST_F(StartupTest, DesktopEntryOpensApkFilesWithOneSeparatorAndTheNextStartDoes
   EXPECT_EQ(VerbExecutablePath("/opt/tarnwick/", "tarnwick"), QStringLiteral("/opt/tarnwick/tarnwick"));
   EXPECT_EQ(VerbExecutablePath("/", "tarnwick"), QStringLiteral("/tarnwick"));
 
-  auto folderWithSlash = ScopedOverride(tools::ProgramFolderSeam(), tools.path() + '/');
+  auto folderWithSlash = ScopedOverride(tools::ProgramFolderSeam(), folder.path() + '/');
   Load();
-  QString program = tools.path() + '/' + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+  QString program = folder.path() + '/' + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
   QString entry = DesktopEntry();
   EXPECT_TRUE(entry.contains("\nExec=" + program + " %f\n")) << entry.toStdString();
   EXPECT_TRUE(entry.contains("\nMimeType=application/vnd.android.package-archive;\n"));
@@ -113,7 +113,7 @@ TEST_F(StartupTest, DesktopEntryOpensApkFilesWithOneSeparatorAndTheNextStartDoes
   morvell second;
   second.SetSplash(splash.get());
   second.Form_Load();
-  EXPECT_EQ(dialogs->Boxes().size(), 3) << "no new box";
+  EXPECT_EQ(dialogs.Boxes().size(), 3) << "no new box";
   EXPECT_EQ(quits, 1);
   EXPECT_FALSE(second.Busy);
   EXPECT_FALSE(splash->isVisible());
@@ -130,11 +130,11 @@ TEST_F(StartupTest, IntegrationAndTipFollowExactSettingValues) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.explentry) + " / " + (c.tooltip ? c.tooltip : "missing"));
     Fresh({{"Explentry", c.explentry}, {"tooltip", c.tooltip}});
-    Load(c.withApk ? tools.path() + "/none.apk" : QString());
+    Load(c.withApk ? folder.path() + "/none.apk" : QString());
     int tips = 0;
-    for (QWidget* form : dialogs->ModalForms()) tips += qobject_cast<Form7*>(form) != nullptr;
+    for (QWidget* form : dialogs.ModalForms()) tips += qobject_cast<Form7*>(form) != nullptr;
     EXPECT_EQ(tips, c.tips);
-    EXPECT_TRUE(dialogs->Boxes().isEmpty());
+    EXPECT_TRUE(dialogs.Boxes().isEmpty());
     EXPECT_EQ(quits, 0);
     EXPECT_FALSE(window->Busy);
   }
@@ -194,7 +194,7 @@ TEST_F(StartupTest, RoadWithoutApkLeavesTheWindowInItsNoApkState) {
   for (PictureBox* frame : window->Picture2) EXPECT_TRUE(frame->isHidden());
   EXPECT_TRUE(window->Timer2->isActive());
   EXPECT_TRUE(window->Timer3->isActive());
-  EXPECT_TRUE(tools.calls().isEmpty()) << "no command runs without an APK";
+  EXPECT_TRUE(folder.calls().isEmpty()) << "no command runs without an APK";
 }
 
 TEST_F(StartupTest, UnreadableOrOddSettingsFileFallsBackToDefaults) {
@@ -216,30 +216,30 @@ TEST_F(StartupTest, ReadOnlySettingsLocationStartsWithTheDefaults) {
   QString previous = QFileInfo(SettingsStore().fileName()).absolutePath();
   previous.chop(QStringLiteral("/Tarnwick").size());
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path() + "/file/config");
-  dialogs->QueueAnswer(platform::vbOK);
-  dialogs->QueueAnswer(platform::vbNo);
+  dialogs.QueueAnswer(platform::vbOK);
+  dialogs.QueueAnswer(platform::vbNo);
   Load();
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, previous);
 
   EXPECT_FALSE(window->Check1->isChecked());
   EXPECT_FALSE(window->Check2->isChecked()) << "Kill could not be written, so it reads its default";
-  EXPECT_EQ(dialogs->Boxes().size(), 2);
+  EXPECT_EQ(dialogs.Boxes().size(), 2);
   EXPECT_EQ(quits, 1);
 }
 
 TEST_F(StartupTest, RoadWithApkRunsItsStepsInOrderAndNeverAsks) {
   Fresh({{"Explentry", "off"}, {"tooltip", "on"}});
-  tools.setScenario("aapt", "when~ badging\nout package: name='com.example.demo' versionCode='1210' "
+  folder.setScenario("aapt", "when~ badging\nout package: name='com.example.demo' versionCode='1210' "
                             "versionName='1.2'\\r\\napplication-label:'演示'\\r\\n\n");
-  tools.setScenario("adb",
+  folder.setScenario("adb",
                     "when shell echo $EXTERNAL_STORAGE\nout /sdcard\\r\\n\n"
                     "when~ ^shell df\nout Filesystem Size Used Avail Use% Mounted\\r\\n/dev/fuse 114G 16G 98G 15% /x\\r\\n\n"
                     "when~ dumpsys\nout versionCode=1203 minSdk=29\\r\\n\n");
-  QString apk = tools.path() + QStringLiteral("/my \"odd\" 文件 name.apk");
+  QString apk = folder.path() + QStringLiteral("/my \"odd\" 文件 name.apk");
   QFile(apk).open(QIODevice::WriteOnly);
   Load(apk);
 
-  EXPECT_TRUE(dialogs->Boxes().isEmpty());
+  EXPECT_TRUE(dialogs.Boxes().isEmpty());
   EXPECT_EQ(quits, 0);
   EXPECT_FALSE(window->Busy);
   EXPECT_FALSE(splash->isVisible());
@@ -251,7 +251,7 @@ TEST_F(StartupTest, RoadWithApkRunsItsStepsInOrderAndNeverAsks) {
   EXPECT_TRUE(QFile::exists(apk)) << "the APK carries its own name again";
 
   // Badging, then the storage, then the installed version.
-  QString calls = tools.calls().join('\n');
+  QString calls = folder.calls().join('\n');
   int badging = calls.indexOf("aapt d badging"), echo = calls.indexOf("adb shell echo");
   ASSERT_GE(badging, 0) << calls.toStdString();
   EXPECT_LT(badging, echo);
@@ -261,7 +261,7 @@ TEST_F(StartupTest, RoadWithApkRunsItsStepsInOrderAndNeverAsks) {
 }
 
 TEST_F(StartupTest, ApkThatDoesNotExistStillReachesTheEndOfStartUp) {
-  Load(tools.path() + QStringLiteral("/gone/缺失 file.apk"));
+  Load(folder.path() + QStringLiteral("/gone/缺失 file.apk"));
   EXPECT_FALSE(window->Busy);
   EXPECT_FALSE(splash->isVisible());
   EXPECT_TRUE(window->isEnabled());

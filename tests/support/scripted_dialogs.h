@@ -25,6 +25,14 @@ class ScriptedDialogs : public platform::Dialogs {
   // Runs for each modal form shown; the form is hidden afterwards if the action left it visible.
   void OnModal(std::function<void(QWidget*)> action) { modalAction_ = std::move(action); }
 
+  // Forgets the boxes, forms, answers and action so far.
+  void Clear() {
+    boxes_.clear();
+    modalForms_.clear();
+    answers_.clear();
+    modalAction_ = nullptr;
+  }
+
   const QList<RecordedBox>& Boxes() const { return boxes_; }
   const QList<QWidget*>& ModalForms() const { return modalForms_; }
 
@@ -43,6 +51,7 @@ class ScriptedDialogs : public platform::Dialogs {
 class BeepCounter {
  public:
   int count() const { return *count_; }
+  void Reset() { *count_ = 0; }
 
  private:
   std::shared_ptr<int> count_ = std::make_shared<int>(0);

@@ -10,6 +10,7 @@
 #include "runner/text_paths.h"
 #include "runner/picture_box.h"
 #include "runner/vb_color.h"
+#include "support/fixtures.h"
 #include "support/main_window_fixture.h"
 #include "test_apk_builder.h"
 
@@ -40,11 +41,10 @@ class ApkStartup : public MainWindowTest {
       ASSERT_TRUE(QFile::remove(folder.path() + QStringLiteral("/aapt")));
       ASSERT_TRUE(QFile::link(QStringLiteral("/usr/bin/aapt"), folder.path() + QStringLiteral("/aapt")));
     }
-    folder.setScenario(QStringLiteral("adb"),
-                       QStringLiteral("when shell echo $EXTERNAL_STORAGE\nout /sdcard\\r\\n\n"
-                                      "when shell df -h /sdcard\nout Filesystem Size Used Avail Use% Mounted on\\r\\n"
-                                      "/dev/fuse 114G 16G 98G 15% /storage/emulated\\r\\n\n"
-                                      "when shell dumpsys package com.example.demo\nout     versionCode=1203 minSdk=24\\r\\n\n"));
+    folder.setScenario(QStringLiteral("adb"), QStringLiteral("when shell echo $EXTERNAL_STORAGE\nout /sdcard\\r\\n\n"
+                                                             "when shell df -h /sdcard\n") +
+                                                  FixtureOut("df_storage_emulated.txt") +
+                                                  "when shell dumpsys package com.example.demo\nout     versionCode=1203 minSdk=24\\r\\n\n");
   }
 
   // Builds the APK in a fresh source folder, so no resource of an earlier build slips in.

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "runner/vb_color.h"
+#include "support/fixtures.h"
 #include "support/main_window_fixture.h"
 
 namespace {
@@ -16,12 +17,10 @@ const QString kDumpsysOlder = QStringLiteral("    versionCode=1203 minSdk=24 tar
 
 // The fake adb as a device whose storage is /storage/emulated/0 and whose dumpsys answers `dumpsys`.
 QString DeviceScenario(const QString& dumpsys) {
-  return QStringLiteral("when devices\nout List of devices attached\\r\\n1WMHH0000000\\tdevice\\r\\n\\r\\n\n"
-                        "when shell echo $EXTERNAL_STORAGE\nout /storage/emulated/0\\r\\n\n"
-                        "when shell df -h /storage/emulated/0\nout Filesystem Size Used Avail Use% Mounted on\\r\\n"
-                        "/dev/fuse 114G 16G 98G 15% /storage/emulated\\r\\n\n"
-                        "when shell dumpsys package com.example.demo\nout ") +
-         dumpsys + QStringLiteral("\n");
+  return QStringLiteral("when devices\n") + FixtureOut("adb_devices_one_headset.txt") +
+         "when shell echo $EXTERNAL_STORAGE\nout /storage/emulated/0\\r\\n\n"
+         "when shell df -h /storage/emulated/0\n" + FixtureOut("df_storage_emulated.txt") +
+         "when shell dumpsys package com.example.demo\nout " + dumpsys + "\n";
 }
 
 // A main window that has read an APK of com.example.demo, build 1210, knows the storage size, and
@@ -101,8 +100,7 @@ TEST_F(DevicePoll, ButtonTable) {
 
 // adb's first call starts its server and says so; those lines are no device.
 TEST_F(DevicePoll, AdbServerStartLinesAreNoDevice) {
-  const QString started = "out * daemon not running; starting now at tcp:5037\\n* daemon started successfully\\n"
-                          "List of devices attached\\n";
+  const QString started = FixtureOut("adb_daemon_start.txt") + "out List of devices attached\\n";
   for (const auto& [answer, connected] : {std::pair{started + "\\n", false}, {started + "1WMHH0000000\\tdevice\\n\\n", true},
                                           {QString("out * daemon started successfully\\r\\n") + QString(30, 'x'), false}}) {
     NewWindow();

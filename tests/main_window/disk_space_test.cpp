@@ -5,6 +5,7 @@
 
 #include "runner/text_paths.h"
 #include "main_window/disk_space.h"
+#include "support/fixtures.h"
 
 namespace {
 
@@ -59,8 +60,9 @@ TEST(DiskSpace, DigitsOnlyKeepsAsciiDigitsInOrder) {
 }
 
 TEST(DiskSpace, StoragePathIsTheLastLineOfTheEcho) {
+  const QByteArray daemonStart = Fixture("adb_daemon_start.txt").append("/sdcard\n").toUtf8();
   for (const auto& [echo, path] : {std::pair{"/sdcard\r\n", "/sdcard"}, {"/sdcard\n", "/sdcard"}, {"\r\n", ""},
-                                   {"* daemon not running; starting now at tcp:5037\n* daemon started successfully\n/sdcard\n", "/sdcard"},
+                                   {daemonStart.constData(), "/sdcard"},
                                    // adb's error texts must never become arguments of rm -r on the device
                                    {"error: no devices/emulators found\n", ""}, {"adb: cannot Connect\r\n", ""}})
     EXPECT_EQ(DeviceStoragePath(QString::fromUtf8(echo)), path) << echo;

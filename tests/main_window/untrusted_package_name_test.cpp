@@ -5,11 +5,12 @@
 
 #include "main_window/log_box.h"
 #include "startup_fixture.h"
+#include "support/fixtures.h"
 
 // A package name that is no Android package name never reaches a command line: no dumpsys at
 // start-up or on the poll, and no folder beside the APK ("..", the parent) counts as its OBB folder.
 TEST_F(StartupTest, PackageNamesThatAreNoPackageNamesRunNoDeviceCommand) {
-  folder.setScenario("adb", "when devices\nout List of devices attached\\r\\n1WMHH0000000\\tdevice\\r\\n\\r\\n\n"
+  folder.setScenario("adb", "when devices\n" + FixtureOut("adb_devices_one_headset.txt") +
                            "when shell echo $EXTERNAL_STORAGE\nout /sdcard\\r\\n\n"
                            "when~ dumpsys\nout versionCode=1 minSdk=29\\r\\n\n");
   QDir dir(folder.path());

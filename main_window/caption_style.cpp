@@ -39,8 +39,6 @@ bool FitsWith(const QAbstractButton* button, const QFont& font) {
 
 }  // namespace
 
-bool CaptionFits(const QAbstractButton* button) { return FitsWith(button, button->font()); }
-
 void FitCaptionFonts(QWidget* root) {
   for (QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
     QFont font = button->font();

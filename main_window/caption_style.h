@@ -13,11 +13,6 @@ class CaptionStyle : public QProxyStyle {
                     const QString& text, QPalette::ColorRole textRole = QPalette::NoRole) const override;
 };
 
-class QAbstractButton;
-
-// Whether the caption (without trailing blanks) fits the button: on at most two lines for a push
-// button, on one line beside the box for a check box.
-bool CaptionFits(const QAbstractButton* button);
 // Makes the font of each button and check box under root smaller, down to 7 points, until its
 // caption fits.
 void FitCaptionFonts(QWidget* root);

@@ -117,7 +117,6 @@ class morvell : public QWidget {
   Form1* Form1Instance();
   Form2* Form2Instance();
   Form3* Form3Instance();
-  bool Form3Loaded() const { return !form3_.isNull(); }
   Form7* Form7Instance();
 
   // ---- Controls (objectName = member name)

@@ -11,7 +11,6 @@ class PictureBox : public QWidget {
 
   const QImage& Picture() const { return picture_; }
   void SetPicture(const QImage& picture);
-  bool HasBorder() const { return border_; }
   void SetBorder(bool border);
 
  protected:

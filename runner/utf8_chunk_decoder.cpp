@@ -25,12 +25,6 @@ qsizetype CompleteLength(const char* bytes, qsizetype size) {
 
 }  // namespace
 
-QString Utf8ChunkDecoder::Decode(const char* data, long size) {
-  QString out;
-  DecodeInto(data, size, out);
-  return out;
-}
-
 void Utf8ChunkDecoder::Convert(const char* data, qsizetype size, QString& out) {
   out.resize(size);  // UTF-8 never takes fewer bytes than UTF-16 takes code units
   QChar* end = utf8_.appendToBuffer(out.data(), QByteArrayView(data, size));

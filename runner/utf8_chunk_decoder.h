@@ -7,8 +7,7 @@
 // and completed by the next one, so no character is ever split into two broken halves.
 class Utf8ChunkDecoder {
  public:
-  QString Decode(const char* data, long size);
-  // The same, into `out`, whose storage is reused when nobody else holds it.
+  // Into `out`, whose storage is reused when nobody else holds it.
   void DecodeInto(const char* data, long size, QString& out);
   // What is left when the output ends: an incomplete sequence, as replacement characters.
   QString Finish();

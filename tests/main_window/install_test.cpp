@@ -45,7 +45,7 @@ class Install : public DeviceWindowTest {
   }
   // Unloads the picker and empties the APK's folder, the device's OBB folders, the calls and the log.
   void StartOver() {
-    if (window->Form3Loaded()) window->Form3Instance()->close();
+    if (auto* picker = window->findChild<Form3*>()) picker->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QDir(apkFolder).removeRecursively();
     QDir().mkpath(apkFolder);
@@ -199,7 +199,7 @@ TEST_F(Install, PickerKeepsTogglesWhenHiddenAndClosingItSkipsEverything) {
   EXPECT_EQ(folder.calls(), QStringList({InstallCall(), kEcho, kListing}) + kDiskSpace);
 
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_FALSE(window->Form3Loaded());
+  EXPECT_EQ(window->findChild<Form3*>(), nullptr);
   bool tickedAfterClose = true;
   dialogs.OnModal([&](QWidget* form) {
     tickedAfterClose = Picker(form)->Check1[0]->isChecked();

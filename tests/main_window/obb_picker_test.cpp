@@ -71,5 +71,5 @@ TEST_F(ObbPicker, InstallButtonConfirmsAndHidesWhileTheCloseBoxUnloads) {
   picker->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(picker.isNull());
-  EXPECT_FALSE(window->Form3Loaded());
+  EXPECT_EQ(window->findChild<Form3*>(), nullptr);
 }

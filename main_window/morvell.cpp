@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "main_window/form_building.h"
+#include "runner/form_building.h"
 #include "main_window/help_window.h"
 #include "main_window/log_box.h"
 #include "main_window/obb_picker.h"

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QTimer>
 
-#include "main_window/form_building.h"
+#include "runner/form_building.h"
 #include "runner/vb_color.h"
 
 namespace {

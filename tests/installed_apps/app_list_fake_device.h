@@ -10,8 +10,8 @@
 struct FakeApp {
   QString package;
   QString sizes = QStringLiteral("1.0 1.0 0.0 0.0");  // total, APK, OBB, data as the device prints them
-  QString pmPath;     // pm path's output; default: package:/data/app/<package>/base.apk
-  QString badging;    // the device aapt's output; default: a label line of "Label <package>"
+  QString pmPath = QString();   // pm path's output; default: package:/data/app/<package>/base.apk
+  QString badging = QString();  // the device aapt's output; default: a label line of "Label <package>"
   QString versions = QStringLiteral("versionCode: 1 minSdk: 29 targetSdk: 32\nversionName: 1.0");
 };
 

@@ -126,10 +126,11 @@ void FlexGridModel::TopRow(int row) {
 bool FlexGridModel::RowIsVisible(int row) const {
   if (!ValidRow(row) || rows_[row].height == 0) return false;
   if (row >= fixedRows_ && row < topRow_) return false;
+  const qint64 room = ClientHeight();
   qint64 bottom = 0;
   for (int r = 0; r < std::min(row + 1, fixedRows_); ++r) bottom += rows_[r].height;
-  for (int r = topRow_; r <= row && bottom <= clientHeight_; ++r) bottom += rows_[r].height;
-  return bottom <= clientHeight_;
+  for (int r = topRow_; r <= row && bottom <= room; ++r) bottom += rows_[r].height;
+  return bottom <= room;
 }
 
 void FlexGridModel::BackColor(qint32 colour) {

@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <QWidget>
+#include <QtTest/qtestspontaneevent.h>
+#include <vector>
+
+#include "installed_apps/msflexgrid.h"
+#include "installed_apps/scroll_grid_page.h"
+#include "runner/mouse_wheel_hook.h"
+#include "runner/vb_color.h"
+
+namespace {
+
+// A window that pages the grid under the pointer, as the installed-apps window does.
+class GridForm : public QWidget {
+  Q_OBJECT
+ public:
+  GridForm() {
+    grid = new MSFlexGrid(this);
+    grid->setGeometry(0, 0, 400, 300);
+    resize(400, 400);
+  }
+  Q_INVOKABLE void MouseWheel(int MouseKeys, int Rotation, int Xpos, int Ypos) {
+    for (MSFlexGrid* each : findChildren<MSFlexGrid*>())
+      if (PointInWindow(each->hWnd(), Xpos, Ypos)) ScrollGridPage(each, MouseKeys, Rotation, Xpos, Ypos);
+  }
+  MSFlexGrid* grid;
+};
+
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+void Show(QWidget& window) {
+  window.show();
+  QApplication::processEvents();
+}
+
+void SendMouse(MSFlexGrid* grid, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+  QMouseEvent event(type, QPointF(at), QPointF(grid->viewport()->mapToGlobal(at)), button, held, Qt::NoModifier);
+  QApplication::sendEvent(grid->viewport(), &event);
+}
+
+// As from the window system: only such wheel events travel up to the parents, and sendEvent
+// would clear the mark.
+bool SendWheel(QWidget* target, QPoint at, int delta) {
+  QWheelEvent event(QPointF(at), QPointF(target->mapToGlobal(at)), QPoint(), QPoint(0, delta), {}, {},
+                    Qt::NoScrollPhase, false);
+  QSpontaneKeyEvent::setSpontaneous(&event);
+  return qApp->notify(target, &event);
+}
+
+int LastWholeRow(const MSFlexGrid* grid) {
+  int last = grid->TopRow();
+  while (grid->RowIsVisible(last + 1)) ++last;
+  return last;
+}
+
+}  // namespace
+
+TEST(MSFlexGrid, AWheelTurnOverTheGridPagesItThroughTheWindowsHook) {
+  GridForm form;
+  form.grid->Rows(200);
+  Show(form);
+  HookMouseWheel(&form);
+  QPoint middle = form.grid->viewport()->rect().center();
+
+  int lastWhole = LastWholeRow(form.grid);
+  ASSERT_GT(lastWhole, 5);
+  SendWheel(form.grid->viewport(), middle, -120);
+  EXPECT_EQ(form.grid->TopRow(), lastWhole);
+  EXPECT_EQ(form.grid->verticalScrollBar()->value(), lastWhole);
+  SendWheel(form.grid->viewport(), middle, 120);
+  EXPECT_EQ(form.grid->TopRow(), 1);
+  SendWheel(&form, QPoint(200, 380), -120);  // in the window, below the grid
+  EXPECT_EQ(form.grid->TopRow(), 1);
+  UnhookMouseWheel(&form);
+}
+
+TEST(MSFlexGrid, ReportsTheCellUnderThePointerAndItsEvents) {
+  GridForm form;
+  MSFlexGrid* grid = form.grid;
+  grid->Rows(5);
+  grid->Cols(4);
+  grid->RowHeight(2, 0);
+  Show(form);
+  std::vector<std::vector<float>> moves, downs;
+  int clicks = 0;
+  grid->MouseMove = [&](int b, int s, float x, float y) { moves.push_back({float(b), float(s), x, y}); };
+  grid->MouseDown = [&](int b, int s, float x, float y) { downs.push_back({float(b), float(s), x, y}); };
+  grid->Click = [&] { ++clicks; };
+
+  // Columns are 64 pixels wide and rows 20 high; row 2 is hidden.
+  struct Case {
+    QPoint at;
+    int row, col;
+  } cases[] = {{{5, 5}, 0, 0}, {{133, 45}, 3, 2}, {{70, 65}, 4, 1}, {{390, 290}, 4, 3}};
+  for (const Case& c : cases) {
+    SendMouse(grid, QEvent::MouseMove, c.at, Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(grid->MouseRow(), c.row) << c.at.x() << "," << c.at.y();
+    EXPECT_EQ(grid->MouseCol(), c.col) << c.at.x() << "," << c.at.y();
+  }
+  ASSERT_EQ(moves.size(), 4u);
+  EXPECT_EQ(moves[1], (std::vector<float>{0, 0, 133 * 15, 45 * 15}));
+
+  grid->Row(1);
+  SendMouse(grid, QEvent::MouseButtonPress, {133, 45}, Qt::RightButton, Qt::RightButton);
+  SendMouse(grid, QEvent::MouseButtonRelease, {133, 45}, Qt::RightButton, Qt::NoButton);
+  EXPECT_EQ(grid->Row(), 1);
+  EXPECT_EQ(clicks, 0);
+  SendMouse(grid, QEvent::MouseButtonPress, {133, 45}, Qt::LeftButton, Qt::LeftButton);
+  SendMouse(grid, QEvent::MouseButtonRelease, {133, 45}, Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(grid->Row(), 3);
+  EXPECT_EQ(grid->Col(), 2);
+  ASSERT_EQ(downs.size(), 2u);
+  EXPECT_EQ(downs[0][0], 2);
+  EXPECT_EQ(downs[1][0], 1);
+}
+
+TEST(MSFlexGrid, PaintsHeaderCellColoursPicturesAndSkipsHiddenRows) {
+  GridForm form;
+  MSFlexGrid* grid = form.grid;
+  grid->Rows(6);
+  grid->Cols(4);
+  grid->BackColor(0xFFFFFF);
+  grid->Row(0);
+  grid->Col(2);
+  grid->CellBackColor(vbcolor::Rgb(255, 255, 111));
+  grid->Row(3);
+  grid->Col(1);
+  grid->CellBackColor(vbcolor::Rgb(0, 200, 0));
+  QImage red(16, 16, QImage::Format_RGB32);
+  red.fill(Qt::red);
+  grid->Row(4);
+  grid->Col(3);
+  grid->CellPicture(red);
+  grid->ColAlignment(3, 4);
+  grid->RowHeight(2, 0);
+  Show(form);
+  QImage shot = grid->viewport()->grab().toImage();
+
+  struct Case {
+    QPoint at;
+    QColor colour;
+  } cases[] = {
+      {{64 + 10, 5}, vbcolor::ToQColor(vbcolor::kButtonFace)},  // header
+      {{10, 25}, vbcolor::ToQColor(vbcolor::kButtonFace)},       // fixed column
+      {{2 * 64 + 10, 5}, QColor(255, 255, 111)},                 // the hovered header cell
+      {{64 + 10, 25}, QColor(Qt::white)},                        // row 1
+      {{64 + 10, 45}, QColor(0, 200, 0)},                        // row 3 in place of hidden row 2
+      {{3 * 64 + 32, 70}, QColor(Qt::red)},                      // row 4's picture, centred
+      {{3 * 64 + 5, 70}, QColor(Qt::white)},                     // beside the picture
+  };
+  for (const Case& c : cases) EXPECT_EQ(shot.pixelColor(c.at), c.colour) << c.at.x() << "," << c.at.y();
+}
+
+TEST(MSFlexGrid, ScrollBarsFollowTopRowAndShowWhenColumnsAreWider) {
+  GridForm form;
+  MSFlexGrid* grid = form.grid;
+  grid->Rows(100);
+  grid->Cols(10);
+  Show(form);
+  grid->TopRow(50);
+  EXPECT_EQ(grid->verticalScrollBar()->value(), 50);
+  grid->verticalScrollBar()->setValue(20);
+  EXPECT_EQ(grid->TopRow(), 20);
+  ASSERT_TRUE(grid->horizontalScrollBar()->isVisible());
+  grid->horizontalScrollBar()->setValue(3);
+  SendMouse(grid, QEvent::MouseMove, {70, 5}, Qt::NoButton, Qt::NoButton);
+  EXPECT_EQ(grid->MouseCol(), 3);
+
+  grid->Cols(3);
+  QApplication::processEvents();
+  EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
+  grid->Rows(5);
+  QApplication::processEvents();
+  EXPECT_TRUE(grid->verticalScrollBar()->isVisible());  // TopRow 4 must be able to come back
+  grid->TopRow(1);
+  QApplication::processEvents();
+  EXPECT_FALSE(grid->verticalScrollBar()->isVisible());
+}
+
+TEST(MSFlexGrid, RedrawOffHoldsPaintingUntilItIsOnAgain) {
+  GridForm form;
+  MSFlexGrid* grid = form.grid;
+  Show(form);
+  PaintCounter counter;
+  grid->viewport()->installEventFilter(&counter);
+  grid->Redraw(false);
+  grid->Rows(50);
+  grid->TextMatrix(1, 1, "changed");
+  grid->RowHeight(1, 0);
+  QApplication::processEvents();
+  EXPECT_EQ(counter.paints, 0);
+  grid->Redraw(true);
+  QApplication::processEvents();
+  EXPECT_GE(counter.paints, 1);
+  EXPECT_TRUE(grid->verticalScrollBar()->isVisible());
+}
+
+#include "msflexgrid_test.moc"

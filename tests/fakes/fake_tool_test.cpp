@@ -174,6 +174,11 @@ TEST(FakeTool, DeviceModePullCopiesFilesAndFoldersLikeAdb) {
   const Result unwritable = run(folder, "adb", {"pull", "/sdcard/app/base.apk", base + "/a.apk/inside"});
   EXPECT_EQ(unwritable.exitCode, 1);
   EXPECT_EQ(unwritable.output.rfind("adb: error: cannot create '" + base + "/a.apk/inside': ", 0), 0u) << unwritable.output;
+
+  // A pulled folder pushed back lands inside the target folder under its own name.
+  EXPECT_EQ(run(folder, "adb", {"push", base + "/com.x", "/sdcard/Android/restored/"}).output,
+            base + "/com.x/: 2 files pushed, 0 skipped. 12.3 MB/s (7 bytes in 0.001s)\n");
+  EXPECT_TRUE(folder.onDevice("Android/restored/com.x/files/save.dat"));
 }
 
 TEST(FakeTool, DeviceModeGrantRevokeAndDumpsysShareOneState) {

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "main_window/form_building.h"
+#include "runner/form_building.h"
 #include "runner/module1.h"
 #include "runner/text_paths.h"
 #include "runner/tools.h"

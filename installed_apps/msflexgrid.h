@@ -64,6 +64,7 @@ class MSFlexGrid : public QAbstractScrollArea, public FlexGridModel {
   int mouseRow_ = 0;
   int mouseCol_ = 0;
   int leftCol_ = 1;
+  int firstScrollCol_ = 1;
   bool syncing_ = false;
   bool pressedLeft_ = false;
 };

@@ -102,7 +102,7 @@ std::string decodeEscapes(const std::string& text) {
   return out;
 }
 
-enum class Step { Out, Err, OutFile, Sleep };
+enum class Step { Out, Err, OutFile, Sleep, ReadIn };
 
 struct Rule {
   enum class Match { Exact, Regex, Any } match = Match::Any;
@@ -144,6 +144,7 @@ std::vector<Rule> readScenario(const std::string& path) {
       else if (keyword == "err") rule.steps.emplace_back(Step::Err, decodeEscapes(rest));
       else if (keyword == "outfile") rule.steps.emplace_back(Step::OutFile, trimRight(rest));
       else if (keyword == "sleep") rule.steps.emplace_back(Step::Sleep, std::to_string(std::stol(rest)));
+      else if (keyword == "readin") rule.steps.emplace_back(Step::ReadIn, std::string());
       else if (keyword == "exit") rule.exitCode = std::stoi(rest);
       else if (keyword == "times") rule.times = std::stol(rest);
       else fail(where + ": unknown keyword '" + keyword + "'");
@@ -213,6 +214,15 @@ int play(const Call& call, const Rule& rule) {
         long ms = std::stol(text);
         timespec pause{ms / 1000, (ms % 1000) * 1000000L};
         while (::nanosleep(&pause, &pause) != 0 && errno == EINTR) {}
+        break;
+      }
+      case Step::ReadIn: {
+        char buffer[4096];
+        for (;;) {
+          ssize_t n = ::read(0, buffer, sizeof buffer);
+          if (n > 0 || (n < 0 && errno == EINTR)) continue;
+          break;
+        }
         break;
       }
     }

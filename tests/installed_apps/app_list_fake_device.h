@@ -1,6 +1,7 @@
 #pragma once
 // A headset for the app-list script: the fake adb answers the size listing, pm path, the device
-// aapt and dumpsys of each app through regex rules, as the device-side pipelines would.
+// aapt and dumpsys of each app through regex rules, as the device-side pipelines would. Like
+// adb shell, every answer first reads the caller's standard input to its end.
 
 #include <QList>
 #include <QRegularExpression>
@@ -20,7 +21,7 @@ inline QString AppListScenario(const QList<FakeApp>& apps, const QString& eol = 
     QString lines;
     for (const QString& line : text.split(u'\n')) lines += line + eol;
     lines.replace(u'\\', QStringLiteral("\\\\")).replace(u'\r', QStringLiteral("\\r")).replace(u'\n', QStringLiteral("\\n"));
-    return QStringLiteral("out ") + lines + u'\n';
+    return QStringLiteral("readin\nout ") + lines + u'\n';
   };
   QString sizes;
   for (const FakeApp& app : apps) sizes += app.package + u' ' + app.sizes + u'\n';

@@ -83,7 +83,7 @@ TEST_F(AppListScriptTest, ListingsOfTheDevice) {
       {"quotes removed, the last label line", {quoted}, "\n", {"Dont Panic"}},
       // Each app starts without a label: never the one of the app listed before.
       {"no label first", {unlabelled, {"com.a"}}, "\r\n", {"", "Label com.a"}},
-      {"no label later", {{"com.a"}, unlabelled, pathless}, "\n", {"Label com.a", "", ""}},
+      {"no label later", {{"com.a"}, pathless, unlabelled}, "\n", {"Label com.a", "", ""}},
   };
   for (const Case& c : cases) {
     const QList<AppListRow> rows = Run(c.apps, c.eol);

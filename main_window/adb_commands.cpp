@@ -2,6 +2,7 @@
 
 #include "main_window/disk_space.h"
 #include "main_window/morvell.h"
+#include "runner/text_paths.h"
 #include "runner/tools.h"
 
 QString morvell::RunAdb(const QString& arguments) { return tools::RunAdb(*objDOS, arguments); }
@@ -14,6 +15,7 @@ const QString kObbFolder = QStringLiteral("/Android/obb/");
 
 QString morvell::RunOnObbFolder(const QString& storageEcho,
                                 const std::function<QString(const QString& obbFolder)>& arguments) {
+  if (!IsPackageName(Label2->text())) return QString();
   const QString storagePath = DeviceStoragePath(storageEcho);
   if (!storagePath.isEmpty())
     objDOS->CommandLine(tools::AdbCommand(arguments(storagePath + kObbFolder + Label2->text())));

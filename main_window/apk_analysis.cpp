@@ -43,7 +43,7 @@ bool CollectObbNames(const QString& folder, BoundedTextArray<255>& names, qint16
 void morvell::RunBadging() {
   {
     SilencedOutput quiet;
-    objDOS->CommandLine(tools::AaptCommand(QStringLiteral(" d badging ") + Quote + ApkPath + Quote));
+    objDOS->CommandLine(tools::AaptCommand(QStringLiteral(" d badging ") + QuoteLocalPath(ApkPath)));
     LastOutput = objDOS->ExecuteCommand();
   }
 
@@ -53,27 +53,22 @@ void morvell::RunBadging() {
 }
 
 void morvell::ShowApkIcon() {
+  // The entry is read from the APK under its own name: the user's file is never renamed, so
+  // nothing is left to repair when the program dies here.
+  if (!BadgingInfo[kIconSlot].endsWith(QLatin1String("png"))) BadgingInfo.Set(kIconSlot, kFallbackIcons[0]);
+  const QString folder = tools::ProgramFolder();
+  QStringList tried;
   bool copied = false;
-  {
-    ZipRenameGuard rename(ApkPath);
-    if (rename.renamed()) ZipPath = rename.zipPath();
-
-    if (!BadgingInfo[kIconSlot].endsWith(QLatin1String("png"))) BadgingInfo.Set(kIconSlot, kFallbackIcons[0]);
-    const QString folder = tools::ProgramFolder();
-    QStringList tried;
-    for (;;) {
-      BadgingInfo.Set(kIconSlot, TrimBlanks(QString(BadgingInfo[kIconSlot]).replace(QLatin1Char('/'), QLatin1Char('\\'))));
-      tried << BadgingInfo[kIconSlot];
-      copied = CopyZipEntry(rename.currentPath(), BadgingInfo[kIconSlot], folder);
-      IconPath = folder + QLatin1Char('/') + GetFileName(BadgingInfo[kIconSlot]);
-      if (copied) break;
-      const auto next = std::find_if(kFallbackIcons.begin(), kFallbackIcons.end(),
-                                     [&](const QString& entry) { return !tried.contains(entry); });
-      if (next == kFallbackIcons.end()) break;
-      BadgingInfo.Set(kIconSlot, *next);
-    }
-    rename.renameBack();
-    if (!ZipPath.isEmpty()) ZipRenamePending = true;
+  for (;;) {
+    BadgingInfo.Set(kIconSlot, TrimBlanks(QString(BadgingInfo[kIconSlot]).replace(QLatin1Char('/'), QLatin1Char('\\'))));
+    tried << BadgingInfo[kIconSlot];
+    copied = CopyZipEntry(ApkPath, BadgingInfo[kIconSlot], folder);
+    IconPath = folder + QLatin1Char('/') + GetFileName(BadgingInfo[kIconSlot]);
+    if (copied) break;
+    const auto next = std::find_if(kFallbackIcons.begin(), kFallbackIcons.end(),
+                                   [&](const QString& entry) { return !tried.contains(entry); });
+    if (next == kFallbackIcons.end()) break;
+    BadgingInfo.Set(kIconSlot, *next);
   }
   // Only a copy made here is drawn and deleted; a file of that name that was already in the
   // program's folder is not ours.
@@ -95,9 +90,9 @@ void morvell::FindObbFiles() {
   qint16 count = 0;
   const QString folder = GetFolderPath(ApkPath);
   const QString package = Label2->text();
-  // An empty package name would make the APK's own folder count as the package folder.
+  // No package name ("", "..") may make the APK's own or its parent folder the package folder.
   // A folder that cannot be read ends the listing: no beep, no buttons, nothing logged.
-  if (!package.isEmpty() && FolderExists(folder + package)) {
+  if (IsPackageName(package) && FolderExists(folder + package)) {
     if (!CollectObbNames(folder + package, ObbListNames, count)) return;
     platform::Beep();
     for (QPushButton* button : {Command1, Command2, Command3, Command4, Command5, Command6, Command11, Command12})

@@ -4,12 +4,13 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "main_window/apk_icon.h"
 #include "main_window/disk_space.h"
 #include "main_window/log_box.h"
 #include "main_window/morvell.h"
 #include "main_window/version_compare.h"
 #include "platform/foreground.h"
+#include "runner/adb_output.h"
+#include "runner/text_paths.h"
 #include "runner/tools.h"
 #include "runner/vb_color.h"
 
@@ -59,12 +60,13 @@ void morvell::ShowDiskSpace() {
 bool morvell::IsDeviceConnected() {
   if (!platform::IsForegroundWindow(this)) return false;
   SilencedOutput quiet;
-  return RunAdb(QStringLiteral(" devices")).size() > kDevicesAnswerWithoutDevice;
+  return WithoutServerLines(RunAdb(QStringLiteral(" devices"))).size() > kDevicesAnswerWithoutDevice;
 }
 
 bool morvell::CheckInstalledVersion() {
-  // Without a package name dumpsys would dump every package and the first one would be read.
-  if (Label5->text().isEmpty() || StartedWithoutApk == 1 || Label2->text().isEmpty()) return false;
+  // Without a package name dumpsys would dump every package and the first one would be read;
+  // anything else than a package name would reach the headset's shell.
+  if (Label5->text().isEmpty() || StartedWithoutApk == 1 || !IsPackageName(Label2->text())) return false;
   {
     SilencedOutput quiet;
     LastOutput = RunAdb(QStringLiteral(" shell dumpsys package ") + Label2->text());
@@ -90,7 +92,7 @@ bool morvell::CheckInstalledVersion() {
 void morvell::StartupVersionCheck() {
   txtOutputs->SetText(QString());
   QString installed;
-  if (!BadgingInfo[1].isEmpty()) {
+  if (IsPackageName(BadgingInfo[1])) {
     {
       SilencedOutput quiet;
       LastOutput = RunAdb(QStringLiteral(" shell dumpsys package ") + BadgingInfo[1]);
@@ -134,5 +136,5 @@ void morvell::Timer3_Timer() {
       button->setEnabled(false);
   }
   if (ZipRenamePending && !ZipPath.isEmpty() && QFileInfo::exists(ZipPath))
-    QFile::rename(ZipPath, WithLastThree(ZipPath, QStringLiteral("apk")));
+    QFile::rename(ZipPath, ZipPath.left(ZipPath.size() - 3) + QStringLiteral("apk"));
 }

@@ -21,11 +21,6 @@
 
 namespace {
 
-std::function<void()>& QuitHandler() {
-  static std::function<void()> handler;
-  return handler;
-}
-
 // The window whose log receives the runners' "Command Error: " blocks.
 morvell* commandErrorWindow = nullptr;
 
@@ -77,11 +72,14 @@ void morvell::Show() {
   show();
 }
 
-void morvell::SetQuitHandler(std::function<void()> handler) { QuitHandler() = std::move(handler); }
+Seam<std::function<void()>>& morvell::QuitSeam() {
+  static Seam<std::function<void()>> seam;
+  return seam;
+}
 
 void morvell::QuitApp() {
-  if (QuitHandler()) {
-    QuitHandler()();
+  if (const auto& handler = QuitSeam().Get()) {
+    handler();
     return;
   }
   // Ends here: no close or unload handler of any window may run after this.

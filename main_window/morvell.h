@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "platform/seam.h"
 #include "runner/dos_outputs.h"
 #include "runner/module1.h"
 
@@ -41,7 +42,8 @@ class morvell : public QWidget {
   void SetSplash(QWidget* splash) { splash_ = splash; }
 
   // How QuitApp ends the program; tests set a handler that records the call instead.
-  static void SetQuitHandler(std::function<void()> handler);
+  static Seam<std::function<void()>>& QuitSeam();
+  static void SetQuitHandler(std::function<void()> handler) { QuitSeam().Set(std::move(handler)); }
 
   // ---- Start-up, settings and file-manager integration
   void Form_Load();
@@ -55,7 +57,7 @@ class morvell : public QWidget {
   QString EchoStorage();  // " shell echo $EXTERNAL_STORAGE"
   // A command on the package's OBB folder, "<storage>/Android/obb/<package>", the storage path
   // read from an echo's output. Without a path the line cannot be formed, and the runner runs its
-  // last line (the echo) again.
+  // last line (the echo) again. Without a package name (IsPackageName) nothing runs.
   QString RunOnObbFolder(const QString& storageEcho, const std::function<QString(const QString& obbFolder)>& arguments);
   // The status line that announces the removal of that folder.
   void LogObbFolderRemoval();
@@ -150,6 +152,8 @@ class morvell : public QWidget {
   qint16 ManifestPermCount = 0;
   QString LastOutput;
   QString IconPath;
+  // The icon is read from the APK under its own name, so these stay empty: the poll's rename back
+  // of a ".zip" never finds a file to act on.
   QString ZipPath;
   bool ZipRenamePending = false;
   QString SavedLabel6BackColor;

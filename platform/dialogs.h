@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "platform/seam.h"
+
 class QWidget;
 
 namespace platform {
@@ -37,8 +39,9 @@ class Dialogs {
   virtual QString ChooseFolder(QWidget* owner, const QString& title) = 0;
 };
 
-// The dialogs in force; nullptr restores the Qt ones.
-void SetDialogs(Dialogs* dialogs);
+// The dialogs in force; nullptr means the Qt ones.
+Seam<Dialogs*>& DialogsSeam();
+inline void SetDialogs(Dialogs* dialogs) { DialogsSeam().Set(dialogs); }
 
 // A box without a title of its own carries the application's title.
 int MsgBox(const QString& text, int style = vbOKOnly, const QString& title = QString());

@@ -98,16 +98,17 @@ class QtDialogs : public Dialogs {
   }
 };
 
-Dialogs* g_dialogs = nullptr;
-
 Dialogs& Current() {
   static QtDialogs qtDialogs;
-  return g_dialogs ? *g_dialogs : qtDialogs;
+  return DialogsSeam().Get() ? *DialogsSeam().Get() : qtDialogs;
 }
 
 }  // namespace
 
-void SetDialogs(Dialogs* dialogs) { g_dialogs = dialogs; }
+Seam<Dialogs*>& DialogsSeam() {
+  static Seam<Dialogs*> seam;
+  return seam;
+}
 
 int MsgBox(const QString& text, int style, const QString& title) {
   return Current().MsgBox(text, style, title.isEmpty() ? kAppTitle : title);

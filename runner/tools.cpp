@@ -7,11 +7,6 @@
 namespace tools {
 namespace {
 
-QString& FolderOverride() {
-  static QString folder;
-  return folder;
-}
-
 QString Quoted(const QString& path) { return QChar('"') + path + QChar('"'); }
 
 QString InFolder(const QString& name) {
@@ -21,12 +16,15 @@ QString InFolder(const QString& name) {
 
 }  // namespace
 
-QString ProgramFolder() {
-  if (!FolderOverride().isEmpty()) return FolderOverride();
-  return QCoreApplication::applicationDirPath();
+Seam<QString>& ProgramFolderSeam() {
+  static Seam<QString> seam;
+  return seam;
 }
 
-void SetProgramFolder(const QString& folder) { FolderOverride() = folder; }
+QString ProgramFolder() {
+  if (!ProgramFolderSeam().Get().isEmpty()) return ProgramFolderSeam().Get();
+  return QCoreApplication::applicationDirPath();
+}
 
 QString AdbPath() { return InFolder(QStringLiteral("adb")); }
 QString AaptPath() { return InFolder(QStringLiteral("aapt")); }

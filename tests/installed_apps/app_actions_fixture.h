@@ -20,15 +20,8 @@ class AppActionsTest : public ::testing::Test {
     Module1::ResetSharedState();
     folder.deviceRoot();
     ASSERT_TRUE(QDir().mkpath(pc));
-    platform::SetUrlOpener([this](const QString& address) {
-      opened.append(address);
-      return true;
-    });
   }
-  void TearDown() override {
-    platform::SetUrlOpener({});
-    Module1::ResetSharedState();
-  }
+  void TearDown() override { Module1::ResetSharedState(); }
 
   app_actions::SelectedApp App() { return {runner, nullptr, cell, CmdResult}; }
   QByteArray Read(const QString& path) const {
@@ -50,6 +43,10 @@ class AppActionsTest : public ::testing::Test {
   ScriptedDialogs dialogs;
   BeepCounter beeps;
   QStringList opened;
+  Seam<std::function<bool(const QString&)>>::Override opener{platform::UrlOpenerSeam(), [this](const QString& address) {
+                                                               opened.append(address);
+                                                               return true;
+                                                             }};
   DOSOutputs runner;
   QString CmdResult;
   QString cell = "com.x \r";  // as the app list leaves it: the echo's blank and the line's end

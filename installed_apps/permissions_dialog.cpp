@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "main_window/caption_style.h"
 #include "runner/form_building.h"
 #include "runner/module1.h"
 #include "runner/text_paths.h"
@@ -40,6 +41,7 @@ Form8::Form8(std::function<QString()> selectedPackage, QWidget* parent)
     // A value set by the fill changes the permission just as a click does.
     connect(Check1[i], &QCheckBox::toggled, this, [this, i] { Check1_Click(i); });
   }
+  FitCaptionFonts(this);
   SetWindowHeight(kDesignHeight);
 }
 

@@ -22,7 +22,7 @@ TEST_F(DataBackup, BackupPullsTheDataFolderIntoTheChosenFolderAndRestoreFromEith
   EXPECT_EQ(beeps.count(), 1);
   EXPECT_EQ(opened, QStringList{pc});
 
-  for (const QString chosen : {pc, pc + "/com.x"}) {
+  for (const QString& chosen : {pc, pc + "/com.x"}) {
     QDir(folder.deviceRoot() + "/Android/data/com.x").removeRecursively();
     folder.clearCalls();
     dialogs.QueueFolder(chosen);
@@ -41,7 +41,7 @@ TEST_F(DataBackup, RestoreWithoutABackupFolderWhereThePathRuleLeadsPushesNothing
   ASSERT_TRUE(QDir().mkpath(pc + "/com.x.old/com.x"));
   ASSERT_TRUE(QDir().mkpath(pc + "/COM.X"));
   QFile(pc + "/COM.X/com.x").open(QIODevice::WriteOnly);  // a file, not a folder
-  for (const QString chosen : {pc + "/com.x.old", pc + "/COM.X", pc + "/nothing"}) {
+  for (const QString& chosen : {pc + "/com.x.old", pc + "/COM.X", pc + "/nothing"}) {
     dialogs.QueueFolder(chosen);
     app_actions::Restore(App());
     EXPECT_EQ(BoxTexts().constLast(), kNoBackup) << chosen.toStdString();

@@ -44,7 +44,12 @@ class Form4 : public QWidget {
   void Show();
 
   // ---- Loading (form4_load.cpp)
+  // Form_Load in its three phases: the count and the header row, the listing script's run, and
+  // the grid filled from its output.
   void Form_Load();
+  void PrepareListing();
+  void RunListing();
+  void ShowListing();
   void objDOS_ReceiveOutputs(QString& CommandOutputs);
   // Fits every column to its widest text, header and hidden rows included.
   void AutoSizeColumns(MSFlexGrid* Grid, QLabel* Label);

@@ -54,6 +54,12 @@ void ReportNotStarted(const QString& commandLine) {
 }  // namespace
 
 void Form4::Form_Load() {
+  PrepareListing();
+  RunListing();
+  ShowListing();
+}
+
+void Form4::PrepareListing() {
   objDOS = std::make_unique<DOSOutputs>();
   objDOS->ReceiveOutputs = [this](QString& chunk) { objDOS_ReceiveOutputs(chunk); };
   Quote = QStringLiteral("\"");
@@ -80,9 +86,11 @@ void Form4::Form_Load() {
     MSFlexGrid1->ColWidth(col, column.width);
     if (column.alignment != 0) MSFlexGrid1->ColAlignment(col, column.alignment);
   }
+  QFile::remove(AppListScriptPath());
+}
 
+void Form4::RunListing() {
   const QString scriptPath = AppListScriptPath();
-  QFile::remove(scriptPath);
   const QString commandLine = QuoteLocalPath(scriptPath);
   if (WriteAppListScript(scriptPath, AppListScript(tools::ProgramFolder()))) {
     objDOS->CommandLine(commandLine);
@@ -91,11 +99,13 @@ void Form4::Form_Load() {
     ReportNotStarted(commandLine);
   }
   BatchDone = true;
+}
 
+void Form4::ShowListing() {
   FillGrid(ParseMarkerLines(OutputBuffer));
   SortAfterLoad();
   NumberRows();
-  QFile::remove(scriptPath);
+  QFile::remove(AppListScriptPath());
   ListLoaded = true;
   if (progressWindow_) progressWindow_->hide();
 

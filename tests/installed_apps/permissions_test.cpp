@@ -17,22 +17,17 @@ namespace {
 
 QString Perm(int k) { return "android.permission.P" + QString::number(k); }
 
+// The rows shown as "name=1|0", and the window height.
 struct Shown {
-  int rows = 0;
+  QStringList rows;
   int height = 0;
-  QStringList labels;
-  QList<bool> checks;
 };
 
 Shown Look(Form8* form) {
-  Shown shown;
-  shown.height = form->WindowHeight();
-  for (int i = 1; i <= Form8::kRows; ++i) {
-    if (!form->Frame1[i]->isVisibleTo(form)) continue;
-    ++shown.rows;
-    shown.labels.append(form->Label1[i]->text());
-    shown.checks.append(form->Check1[i]->isChecked());
-  }
+  Shown shown{{}, form->WindowHeight()};
+  for (int i = 1; i <= Form8::kRows; ++i)
+    if (form->Frame1[i]->isVisibleTo(form))
+      shown.rows.append(form->Label1[i]->text() + (form->Check1[i]->isChecked() ? "=1" : "=0"));
   return shown;
 }
 
@@ -82,10 +77,8 @@ TEST_F(RuntimePermissionsWindow, ThreePermissionsTwoGrantedFillThreeRowsAndGrant
     form->Command1->click();
   });
 
-  EXPECT_EQ(shown.rows, 3);
+  EXPECT_EQ(shown.rows, QStringList({Perm(1) + "=1", Perm(2) + "=0", Perm(3) + "=1"}));
   EXPECT_EQ(shown.height, 3394);
-  EXPECT_EQ(shown.labels, QStringList({Perm(1), Perm(2), Perm(3)}));
-  EXPECT_EQ(shown.checks, QList<bool>({true, false, true}));
   EXPECT_EQ(callsWhileOpen, QStringList({"adb shell dumpsys package com.x", "adb shell pm grant com.x " + Perm(1),
                                          "adb shell pm grant com.x " + Perm(3)}));
   EXPECT_EQ(folder.calls().mid(3), QStringList({"adb shell pm grant com.x " + Perm(2),
@@ -101,7 +94,7 @@ TEST_F(RuntimePermissionsWindow, ThreePermissionsTwoGrantedFillThreeRowsAndGrant
   EXPECT_TRUE(form->isHidden());
   EXPECT_EQ(Module1::PermCount, 0);
   EXPECT_EQ(form->WindowHeight(), Form8::kDesignHeight);
-  EXPECT_EQ(Look(form).rows, 14) << "Done shows every row again";
+  EXPECT_EQ(Look(form).rows.size(), 14) << "Done shows every row again";
 }
 
 TEST_F(RuntimePermissionsWindow, TwentyShowFourteenThenDoneAndAnotherAppShowsOnlyItsOwn) {
@@ -115,16 +108,15 @@ TEST_F(RuntimePermissionsWindow, TwentyShowFourteenThenDoneAndAnotherAppShowsOnl
     form->Command1->click();
   });
   EXPECT_EQ(count, 20);
-  EXPECT_EQ(first.rows, 14);
+  EXPECT_EQ(first.rows.size(), 14);
+  EXPECT_EQ(first.rows.constLast(), Perm(14) + "=0");
   EXPECT_EQ(first.height, 11325);
-  EXPECT_EQ(first.labels.constLast(), Perm(14));
 
   Select(2);
   folder.clearCalls();
   const Shown second = Open();
-  EXPECT_EQ(second.rows, 1);
+  EXPECT_EQ(second.rows, QStringList{Perm(1) + "=0"});
   EXPECT_EQ(second.height, 11325 - 13 * 721);
-  EXPECT_EQ(second.checks, QList<bool>{false});
   // The box kept its tick from the first app; setting it to com.y's value is a change.
   EXPECT_EQ(folder.calls(), QStringList({"adb shell dumpsys package com.y", "adb shell pm revoke com.y " + Perm(1)}));
 }
@@ -141,7 +133,7 @@ TEST_F(RuntimePermissionsWindow, TheCloseBoxDiscardsTheDialogAndABadCellRunsNoth
   folder.setRuntimePermissions("com.y", {{"android.permission.X;reboot", true}});
   Select(2);
   folder.clearCalls();
-  EXPECT_EQ(Open().checks, QList<bool>{true});
+  EXPECT_EQ(Open().rows, QStringList{"android.permission.X;reboot=1"});
   EXPECT_EQ(folder.calls(), QStringList{"adb shell dumpsys package com.y"}) << "a permission name is checked too";
 
   window.MSFlexGrid1->TextMatrix(2, 1, "com.x;reboot");

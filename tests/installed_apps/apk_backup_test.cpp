@@ -17,26 +17,26 @@ class ApkBackup : public AppActionsTest {
     folder.setScenario("adb", more + "when shell pm path com.x\nout " + answer + "\n");
     folder.clearCalls();
   }
-  QString ApkPull(const QString& device, const QString& saved) const {
-    return "adb pull " + device + " " + Logged(saved);
-  }
 };
 
+// An app installed as several APKs is backed up by its base APK.
 TEST_F(ApkBackup, SavesThePulledApkUnderTheProposedNameThenBeepsAndOpensItsFolder) {
   dialogs.QueueSaveName(pc + "/com.x");
   app_actions::BackupApk(App());
-
   ASSERT_EQ(dialogs.SaveDialogs().size(), 1);
-  const RecordedFileDialog& dialog = dialogs.SaveDialogs()[0];
-  EXPECT_EQ(dialog.title, "Save extracted APK as");
-  EXPECT_EQ(dialog.filter, "Android apk (*.apk)");
-  EXPECT_EQ(dialog.defaultName, "com.x");
-  EXPECT_EQ(dialog.initialDir, "");
-  EXPECT_EQ(folder.calls(), QStringList({kPmPath, ApkPull("/sdcard/app/com.x-1/base.apk", pc + "/com.x.apk")}));
+  const RecordedFileDialog& d = dialogs.SaveDialogs()[0];
+  EXPECT_EQ(QStringList({d.title, d.filter, d.defaultName, d.initialDir}),
+            QStringList({"Save extracted APK as", "Android apk (*.apk)", "com.x", ""}));
+  EXPECT_EQ(folder.calls(), QStringList({kPmPath, "adb pull /sdcard/app/com.x-1/base.apk " + Logged(pc + "/com.x.apk")}));
   EXPECT_EQ(Read(pc + "/com.x.apk"), "base");
   EXPECT_TRUE(dialogs.Boxes().isEmpty());
   EXPECT_EQ(beeps.count(), 1);
   EXPECT_EQ(opened, QStringList{pc + "/"});
+
+  PmPath("package:/sdcard/app/com.x-1/split_config.arm64_v8a.apk\\npackage:/sdcard/app/com.x-1/base.apk\\n");
+  dialogs.QueueSaveName(pc + "/game.APK");
+  app_actions::BackupApk(App());
+  EXPECT_EQ(Read(pc + "/game.APK"), "base");
 }
 
 // Without "package:" at the very start nothing follows the box; APK + OBB shows "Chill" first and
@@ -83,19 +83,9 @@ TEST_F(ApkBackup, CancelPullFailureAndBadCellsEndQuietlyOrWithAdbsText) {
   EXPECT_TRUE(opened.isEmpty());
 }
 
-TEST_F(ApkBackup, AnAppInstalledAsSeveralApksIsBackedUpByItsBaseApk) {
-  PmPath("package:/sdcard/app/com.x-1/split_config.arm64_v8a.apk\\npackage:/sdcard/app/com.x-1/base.apk\\n");
-  dialogs.QueueSaveName(pc + "/game.APK");
-  app_actions::BackupApk(App());
-  EXPECT_EQ(Read(pc + "/game.APK"), "base");
-}
-
 // The dialog asked about "old"; the pull would write "old.apk", so that file gets its own question.
 TEST_F(ApkBackup, AnExistingFileOfTheNameWithApkAddedIsReplacedOnlyAfterAYes) {
-  QFile existing(pc + "/old.apk");
-  ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
-  existing.write("keep");
-  existing.close();
+  Write(pc + "/old.apk", "keep");
   for (const int answer : {platform::vbNo, platform::vbYes}) {
     folder.clearCalls();
     dialogs.QueueSaveName(pc + "/old");

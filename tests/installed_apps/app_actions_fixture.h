@@ -24,6 +24,10 @@ class AppActionsTest : public ::testing::Test {
   void TearDown() override { Module1::ResetSharedState(); }
 
   app_actions::SelectedApp App() { return {runner, nullptr, cell, CmdResult}; }
+  static void Write(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) == content.size()) << path.toStdString();
+  }
   QByteArray Read(const QString& path) const {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");

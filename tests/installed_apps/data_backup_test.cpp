@@ -40,7 +40,7 @@ TEST_F(DataBackup, BackupPullsTheDataFolderIntoTheChosenFolderAndRestoreFromEith
 TEST_F(DataBackup, RestoreWithoutABackupFolderWhereThePathRuleLeadsPushesNothing) {
   ASSERT_TRUE(QDir().mkpath(pc + "/com.x.old/com.x"));
   ASSERT_TRUE(QDir().mkpath(pc + "/COM.X"));
-  QFile(pc + "/COM.X/com.x").open(QIODevice::WriteOnly);  // a file, not a folder
+  Write(pc + "/COM.X/com.x", "a file, not a folder");
   for (const QString& chosen : {pc + "/com.x.old", pc + "/COM.X", pc + "/nothing"}) {
     dialogs.QueueFolder(chosen);
     app_actions::Restore(App());

@@ -10,13 +10,32 @@
 namespace {
 constexpr int kBarHeightTwips = 900;
 constexpr qint32 kBarColour = vbcolor::Rgb(204, 102, 104);
+
+// Keeps the count on one line over the bar: where the system's stand-in for Arial is wider, the
+// text is drawn a little smaller rather than wrapped out of the label's height.
+class OneLineLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QFont fitted = font();
+    while (QFontMetrics(fitted).horizontalAdvance(text()) > width() && fitted.pointSizeF() > 8)
+      fitted.setPointSizeF(fitted.pointSizeF() - 1);
+    QPainter painter(this);
+    painter.setFont(fitted);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter, text());
+  }
+};
+
 }  // namespace
 
 Form5::Form5(std::function<void()> showInstalledApps, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), showInstalledApps_(std::move(showInstalledApps)) {
   setObjectName(QStringLiteral("Form5"));
   setFixedSize(Pixels(7005), Pixels(825));
-  Label1 = MakeControl<QLabel>(this, QStringLiteral("Label1"));
+  Label1 = MakeControl<OneLineLabel>(this, QStringLiteral("Label1"));
   Label1->setGeometry(TwipsRect(240, 120, 6615, 615));
   Label1->setFont(DesignFont(QStringLiteral("Arial"), 24, true));
   Label1->setTextFormat(Qt::PlainText);

@@ -44,7 +44,7 @@ class AppListScriptTest : public ::testing::Test {
             "adb shell " + LoggedArgument(Versions(package))};
   }
 
-  ScopedTempFolder temp;
+  ScopedTempFolder temp{"with blank"};  // the script runs by its quoted path
   FakeProgramFolder folder;
   QString output;
 };

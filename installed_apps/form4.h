@@ -8,8 +8,10 @@
 // first use and kept, hidden, after it closes); any other code reaches it through
 // Form4::Instance(), which is nullptr while no Form4 exists.
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "runner/dos_outputs.h"
@@ -24,7 +26,11 @@ class QTimer;
 class MSFlexGrid;
 class PictureBox;
 class Form5;
+class Form8;
 class morvell;
+namespace app_actions {
+struct SelectedApp;
+}
 
 class Form4 : public QWidget {
   Q_OBJECT
@@ -120,4 +126,23 @@ class Form4 : public QWidget {
 
  public:
   // ---- per-app actions (declared and connected by the actions' own files; left empty here)
+  // form4_actions.cpp; each acts on the package in column 1 of the selected row.
+  void mnu_startAPK_Click();
+  void mnu_uninstall_Click();
+  void mnu_backup_apk_Click();
+  void mnu_backup_apk_obb_Click();
+  QString GetSaveApkName(const QString& DefaultName, const QString& InitialDir);
+  void mnu_NonRootBackup_Click();
+  void mnu_Restore_Click();
+  QString BrowseForFolder(QWidget* hWndOwner, const QString& Title);
+  void mnu_Permissions_Click();
+
+  QString SelectedPackageCell() const;  // TextMatrix(RowSel, 1) as it stands
+  Form8* PermissionsDialog() const;  // nullptr until opened or after its close box
+  QString LastUninstalled;  // the cell of the last uninstall request that ran
+
+ private:
+  void ConnectAppActions();
+  void WithSelectedApp(const std::function<void(const app_actions::SelectedApp&)>& action);
+  QPointer<Form8> form8_;
 };

@@ -24,6 +24,7 @@ Form4::Form4(morvell* mainWindow, Form5* progressWindow, QWidget* parent)
   connect(txtSearch, &QLineEdit::textChanged, this, [this] { txtSearch_Change(); });
   connect(tmrSearch, &QTimer::timeout, this, [this] { tmrSearch_Timer(); });
   connect(mnuCopy, &QAction::triggered, this, [this] { mnuCopy_Click(); });
+  ConnectAppActions();
   MSFlexGrid1->Click = [this] { MSFlexGrid1_Click(); };
   MSFlexGrid1->MouseMove = [this](int Button, int Shift, float X, float Y) { MSFlexGrid1_MouseMove(Button, Shift, X, Y); };
   MSFlexGrid1->MouseDown = [this](int Button, int Shift, float X, float Y) { MSFlexGrid1_MouseDown(Button, Shift, X, Y); };

@@ -1,6 +1,9 @@
 #include <QApplication>
 #include <QEvent>
+#include <QDir>
 #include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
@@ -59,6 +62,30 @@ class QtDialogs : public Dialogs {
     if (form->isVisible()) loop.exec();
     if (guard) guard->removeEventFilter(&watcher);
   }
+
+  QString SaveFileName(QWidget* owner, const QString& title, const QString& filter, const QString& defaultName,
+                       const QString& initialDir) override {
+    QFileDialog dialog(owner, title, initialDir, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.selectFile(defaultName);
+    // The dialog itself asks before replacing a file but takes a name in a folder that is not there.
+    while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+      const QString chosen = dialog.selectedFiles().constFirst();
+      if (QFileInfo(chosen).absoluteDir().exists()) return chosen;
+      QMessageBox::warning(&dialog, title,
+                           chosen + QStringLiteral("\nPath does not exist.\nCheck the path and try again."));
+    }
+    return QString();
+  }
+
+  QString ChooseFolder(QWidget* owner, const QString& title) override {
+    QFileDialog dialog(owner, title);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    return QDir::cleanPath(dialog.selectedFiles().constFirst());
+  }
 };
 
 Dialogs& Current() {
@@ -80,5 +107,12 @@ int MsgBox(const QString& text, int style, const QString& title) {
 void ShowModal(QWidget* form) {
   if (form) Current().ShowModal(form);
 }
+
+QString SaveFileName(QWidget* owner, const QString& title, const QString& filter, const QString& defaultName,
+                     const QString& initialDir) {
+  return Current().SaveFileName(owner, title, filter, defaultName, initialDir);
+}
+
+QString ChooseFolder(QWidget* owner, const QString& title) { return Current().ChooseFolder(owner, title); }
 
 }  // namespace platform

@@ -10,14 +10,18 @@ class QWidget;
 namespace platform {
 
 // Message box styles and answers by their classic numbers (buttons + icon + default button).
-// Only the styles that the program shows are known: OK or Yes/No, no icon, critical or information.
 enum MsgBoxStyle : int {
   vbOKOnly = 0,
+  vbOKCancel = 1,
+  vbYesNoCancel = 3,
   vbYesNo = 4,
   vbCritical = 16,
+  vbQuestion = 32,
+  vbExclamation = 48,
   vbInformation = 64,
+  vbDefaultButton2 = 256,
 };
-enum MsgBoxResult : int { vbOK = 1, vbYes = 6, vbNo = 7 };
+enum MsgBoxResult : int { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
 
 class Dialogs {
  public:

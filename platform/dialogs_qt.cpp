@@ -18,6 +18,8 @@ const QString kAppTitle = QStringLiteral("Tarnwick");
 QMessageBox::Icon IconOf(int style) {
   switch (style & 0x70) {
     case vbCritical: return QMessageBox::Critical;
+    case vbQuestion: return QMessageBox::Question;
+    case vbExclamation: return QMessageBox::Warning;
     case vbInformation: return QMessageBox::Information;
     default: return QMessageBox::NoIcon;
   }
@@ -42,15 +44,23 @@ class QtDialogs : public Dialogs {
  public:
   int MsgBox(const QString& text, int style, const QString& title) override {
     QMessageBox box(IconOf(style), title, text);
+    int buttons = style & 0x7;
     QList<QPair<QMessageBox::StandardButton, int>> map;
-    if ((style & 0x7) == vbYesNo) map = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}};
-    else map = {{QMessageBox::Ok, vbOK}};
+    if (buttons == vbYesNo || buttons == vbYesNoCancel) {
+      map = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}};
+      if (buttons == vbYesNoCancel) map.append({QMessageBox::Cancel, vbCancel});
+    } else if (buttons == vbOKCancel) {
+      map = {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}};
+    } else {
+      map = {{QMessageBox::Ok, vbOK}};
+    }
     for (auto& [button, answer] : map) box.addButton(button);
-    box.setDefaultButton(map.first().first);
+    int defaultIndex = (style & vbDefaultButton2) ? 1 : 0;
+    if (defaultIndex < map.size()) box.setDefaultButton(map[defaultIndex].first);
     int clicked = box.exec();
     for (auto& [button, answer] : map)
       if (clicked == button) return answer;
-    return map.last().second;  // closed without a button: No, or OK
+    return map.size() > 1 ? map.last().second : vbOK;
   }
 
   void ShowModal(QWidget* form) override {

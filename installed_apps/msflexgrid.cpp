@@ -58,6 +58,7 @@ void MSFlexGrid::SyncScrollBars() {
   vertical->setPageStep(std::max(1, ClientHeight() / flexgrid::kDefaultRowHeight));
   vertical->setValue(TopRow());
 
+  if (FixedCols() != fixedColsSeen_) leftCol_ = fixedColsSeen_ = FixedCols();
   leftCol_ = std::clamp(leftCol_, FixedCols(), MaxLeftCol());
   QScrollBar* horizontal = horizontalScrollBar();
   horizontal->setRange(FixedCols(), MaxLeftCol());

@@ -163,6 +163,9 @@ TEST(MSFlexGrid, ScrollBarsFollowTopRowAndShowWhenColumnsAreWider) {
   grid->horizontalScrollBar()->setValue(3);
   SendMouse(grid, QEvent::MouseMove, {70, 5}, Qt::NoButton, Qt::NoButton);
   EXPECT_EQ(grid->MouseCol(), 3);
+  grid->FixedCols(0);
+  SendMouse(grid, QEvent::MouseMove, {5, 5}, Qt::NoButton, Qt::NoButton);
+  EXPECT_EQ(grid->MouseCol(), 0);
 
   grid->Cols(3);
   grid->Rows(5);  // all rows fit, but TopRow 4 must be able to come back

@@ -2,12 +2,10 @@
 
 #include "main_window/disk_space.h"
 #include "main_window/morvell.h"
+#include "runner/text_paths.h"
 #include "runner/tools.h"
 
-QString morvell::RunAdb(const QString& arguments) {
-  objDOS->CommandLine(tools::AdbCommand(arguments));
-  return objDOS->ExecuteCommand();
-}
+QString morvell::RunAdb(const QString& arguments) { return tools::RunAdb(*objDOS, arguments); }
 
 QString morvell::EchoStorage() { return RunAdb(QStringLiteral(" shell echo $EXTERNAL_STORAGE")); }
 
@@ -15,12 +13,17 @@ namespace {
 const QString kObbFolder = QStringLiteral("/Android/obb/");
 }  // namespace
 
+QString morvell::RunOnStorage(const QString& storageEcho,
+                              const std::function<QString(const QString& storagePath)>& arguments) {
+  const QString storagePath = DeviceStoragePath(storageEcho);
+  if (!storagePath.isEmpty()) objDOS->CommandLine(tools::AdbCommand(arguments(storagePath)));
+  return objDOS->ExecuteCommand();
+}
+
 QString morvell::RunOnObbFolder(const QString& storageEcho,
                                 const std::function<QString(const QString& obbFolder)>& arguments) {
-  const QString storagePath = DeviceStoragePath(storageEcho);
-  if (!storagePath.isEmpty())
-    objDOS->CommandLine(tools::AdbCommand(arguments(storagePath + kObbFolder + Label2->text())));
-  return objDOS->ExecuteCommand();
+  if (!IsPackageName(Label2->text())) return QString();
+  return RunOnStorage(storageEcho, [&](const QString& storagePath) { return arguments(storagePath + kObbFolder + Label2->text()); });
 }
 
 void morvell::LogObbFolderRemoval() {

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "runner/text_paths.h"
 #include "main_window/apk_icon.h"
 #include "main_window/badging_parser.h"
 #include "main_window/log_box.h"
@@ -23,7 +24,6 @@ const std::array<QString, 3> kFallbackIcons = {
     QStringLiteral("res\\mipmap-mdpi-v4\\app_icon.png"),
 };
 
-constexpr int kIconSlot = 9;
 
 // Names of the files directly in the folder whose path ends in "obb" (any case), listed as the
 // install lists its candidates; at most what the array holds. False when the folder cannot be read.
@@ -39,17 +39,10 @@ bool CollectObbNames(const QString& folder, BoundedTextArray<255>& names, qint16
 
 }  // namespace
 
-QString GetFileName(const QString& path) {
-  QString rest = path;
-  while (rest.contains(QLatin1Char('\\'))) rest = rest.mid(rest.indexOf(QLatin1Char('\\')) + 1);
-  while (rest.contains(QLatin1Char('/'))) rest = rest.mid(rest.indexOf(QLatin1Char('/')) + 1);
-  return rest;
-}
-
 void morvell::RunBadging() {
   {
     SilencedOutput quiet;
-    objDOS->CommandLine(tools::AaptCommand(QStringLiteral(" d badging ") + Quote + ApkPath + Quote));
+    objDOS->CommandLine(tools::AaptCommand(QStringLiteral(" d badging ") + QuoteLocalPath(ApkPath)));
     LastOutput = objDOS->ExecuteCommand();
   }
 
@@ -59,27 +52,22 @@ void morvell::RunBadging() {
 }
 
 void morvell::ShowApkIcon() {
+  // The entry is read from the APK under its own name: the user's file is never renamed, so
+  // nothing is left to repair when the program dies here.
+  if (!BadgingInfo[kIconSlot].endsWith(QLatin1String("png"))) BadgingInfo.Set(kIconSlot, kFallbackIcons[0]);
+  const QString folder = tools::ProgramFolder();
+  QStringList tried;
   bool copied = false;
-  {
-    ZipRenameGuard rename(ApkPath);
-    if (rename.renamed()) ZipPath = rename.zipPath();
-
-    if (!BadgingInfo[kIconSlot].endsWith(QLatin1String("png"))) BadgingInfo.Set(kIconSlot, kFallbackIcons[0]);
-    const QString folder = tools::ProgramFolder();
-    QStringList tried;
-    for (;;) {
-      BadgingInfo.Set(kIconSlot, TrimBlanks(QString(BadgingInfo[kIconSlot]).replace(QLatin1Char('/'), QLatin1Char('\\'))));
-      tried << BadgingInfo[kIconSlot];
-      copied = CopyZipEntry(rename.currentPath(), BadgingInfo[kIconSlot], folder);
-      IconPath = folder + QLatin1Char('/') + GetFileName(BadgingInfo[kIconSlot]);
-      if (copied) break;
-      const auto next = std::find_if(kFallbackIcons.begin(), kFallbackIcons.end(),
-                                     [&](const QString& entry) { return !tried.contains(entry); });
-      if (next == kFallbackIcons.end()) break;
-      BadgingInfo.Set(kIconSlot, *next);
-    }
-    rename.renameBack();
-    if (!ZipPath.isEmpty()) ZipRenamePending = true;
+  for (;;) {
+    BadgingInfo.Set(kIconSlot, TrimBlanks(QString(BadgingInfo[kIconSlot]).replace(QLatin1Char('/'), QLatin1Char('\\'))));
+    tried << BadgingInfo[kIconSlot];
+    copied = CopyZipEntry(ApkPath, BadgingInfo[kIconSlot], folder);
+    IconPath = folder + QLatin1Char('/') + GetFileName(BadgingInfo[kIconSlot]);
+    if (copied) break;
+    const auto next = std::find_if(kFallbackIcons.begin(), kFallbackIcons.end(),
+                                   [&](const QString& entry) { return !tried.contains(entry); });
+    if (next == kFallbackIcons.end()) break;
+    BadgingInfo.Set(kIconSlot, *next);
   }
   // Only a copy made here is drawn and deleted; a file of that name that was already in the
   // program's folder is not ours.
@@ -90,7 +78,7 @@ void morvell::ShowApkIcon() {
 
 void morvell::FillApkLabels() {
   for (int k = 1; k <= 4; ++k) {
-    static constexpr std::array<int, 5> kSlotOfLabel = {0, 4, 1, 3, 2};
+    static constexpr std::array<int, 5> kSlotOfLabel = {0, kLabelSlot, kPackageSlot, kVersionNameSlot, kVersionCodeSlot};
     Label[k]->setText(BadgingInfo[kSlotOfLabel[k]]);
   }
   for (int k = 1; k <= 4; ++k) Label[k]->setToolTip(Label[k]->text());
@@ -101,9 +89,9 @@ void morvell::FindObbFiles() {
   qint16 count = 0;
   const QString folder = GetFolderPath(ApkPath);
   const QString package = Label2->text();
-  // An empty package name would make the APK's own folder count as the package folder.
+  // No package name ("", "..") may make the APK's own or its parent folder the package folder.
   // A folder that cannot be read ends the listing: no beep, no buttons, nothing logged.
-  if (!package.isEmpty() && FolderExists(folder + package)) {
+  if (IsPackageName(package) && FolderExists(folder + package)) {
     if (!CollectObbNames(folder + package, ObbListNames, count)) return;
     platform::Beep();
     for (QPushButton* button : {Command1, Command2, Command3, Command4, Command5, Command6, Command11, Command12})
@@ -113,6 +101,7 @@ void morvell::FindObbFiles() {
   }
   if (count == 0) return;
   LogLine(QStringLiteral("Found OBB Files: "));
-  for (int k = 1; k <= count; ++k) txtOutputs->AppendText(ObbListNames[k] + QStringLiteral("\r\n"));
-  txtOutputs->SetSelStart(txtOutputs->Text().size());
+  QString names;
+  for (int k = 1; k <= count; ++k) names += ObbListNames[k] + QStringLiteral("\r\n");
+  txtOutputs->AppendAndShowEnd(names);
 }

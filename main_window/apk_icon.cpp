@@ -1,3 +1,4 @@
+#include "runner/text_paths.h"
 #include "main_window/apk_icon.h"
 
 #include <zip.h>
@@ -7,25 +8,6 @@
 #include <QSaveFile>
 #include <memory>
 
-#include "main_window/morvell.h"
-
-QString WithLastThree(const QString& path, const QString& ending) { return path.left(path.size() - 3) + ending; }
-
-ZipRenameGuard::ZipRenameGuard(const QString& apkPath) : apkPath_(apkPath) {
-  if (!apkPath.endsWith(QLatin1String("apk"))) return;
-  zipPath_ = WithLastThree(apkPath, QStringLiteral("zip"));
-  // QFile::rename never replaces an existing file, so a zip of the user's own stays untouched.
-  renamed_ = QFile::rename(apkPath_, zipPath_);
-}
-
-ZipRenameGuard::~ZipRenameGuard() { renameBack(); }
-
-QString ZipRenameGuard::currentPath() const { return renamed_ ? zipPath_ : apkPath_; }
-
-bool ZipRenameGuard::renameBack() {
-  if (renamed_ && QFile::rename(zipPath_, apkPath_)) renamed_ = false;
-  return !renamed_;
-}
 
 namespace {
 
@@ -48,6 +30,10 @@ bool CopyZipEntry(const QString& zipPath, const QString& entryPath, const QStrin
   std::unique_ptr<zip_t, ZipCloser> archive(zip_open(QFile::encodeName(zipPath).constData(), ZIP_RDONLY, &error));
   if (!archive) return false;
   const QByteArray name = entry.toUtf8();
+  zip_stat_t info;
+  zip_stat_init(&info);
+  if (zip_stat(archive.get(), name.constData(), 0, &info) != 0) return false;
+  if (!(info.valid & ZIP_STAT_SIZE) || info.size > static_cast<zip_uint64_t>(kMaxIconEntryBytes)) return false;
   std::unique_ptr<zip_file_t, ZipFileCloser> file(zip_fopen(archive.get(), name.constData(), 0));
   if (!file) return false;
 
@@ -58,8 +44,11 @@ bool CopyZipEntry(const QString& zipPath, const QString& entryPath, const QStrin
   if (!out.open(QIODevice::WriteOnly)) return false;
   char buffer[64 * 1024];
   zip_int64_t read = 0;
-  while ((read = zip_fread(file.get(), buffer, sizeof buffer)) > 0) out.write(buffer, read);
-  if (read < 0) {
+  qint64 written = 0;
+  // The size in the archive's directory is the entry's word; the data itself is held to the limit.
+  while ((read = zip_fread(file.get(), buffer, sizeof buffer)) > 0 && (written += read) <= kMaxIconEntryBytes)
+    out.write(buffer, read);
+  if (read < 0 || written > kMaxIconEntryBytes) {
     out.cancelWriting();
     return false;
   }

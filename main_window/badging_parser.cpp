@@ -1,21 +1,24 @@
+#include "runner/text_paths.h"
 #include "main_window/badging_parser.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <limits>
 
 namespace {
 
-constexpr int kFirstPermissionSlot = 10;
+// The package is the name on aapt's own "package:" line: a label or any other value that holds
+// the word "package" must not choose the name that device commands are built from.
+QString PackageLineName(const QString& output) {
+  static const QRegularExpression name(QStringLiteral("(?:^|\\s)name='([^']*)'"));
+  for (const QString& line : output.split(QLatin1Char('\n'))) {
+    if (!line.startsWith(QLatin1String("package:"))) continue;
+    return TrimBlanks(name.match(line).captured(1));
+  }
+  return QString();
+}
 
 }  // namespace
-
-QString TrimBlanks(const QString& text) {
-  qsizetype begin = 0;
-  qsizetype end = text.size();
-  while (begin < end && text[begin] == QLatin1Char(' ')) ++begin;
-  while (end > begin && text[end - 1] == QLatin1Char(' ')) --end;
-  return text.mid(begin, end - begin);
-}
 
 BadgingResult ParseBadging(const QString& output) {
   BadgingResult result;
@@ -24,16 +27,16 @@ BadgingResult ParseBadging(const QString& output) {
     const QString key = TrimBlanks(pieces[i]);
     const bool hasNext = i + 1 < pieces.size();
     const QString next = hasNext ? TrimBlanks(pieces[i + 1]) : QString();
-    if (key.contains(QLatin1String("package")) && hasNext) result.info.Set(1, next);
-    if (key.contains(QLatin1String("versionCode")) && hasNext) result.info.Set(2, next);
-    if (key.contains(QLatin1String("versionName")) && hasNext) result.info.Set(3, next);
-    if (key.contains(QLatin1String("application-label")) && hasNext) result.info.Set(4, next);
-    if (key.contains(QLatin1String("icon=")) && !next.isEmpty()) result.info.Set(9, next);
-    if (key.contains(QLatin1String("android.hardware.vr.headtracking"))) result.info.Set(5, QStringLiteral("Yes"));
+    if (key.contains(QLatin1String("versionCode")) && hasNext) result.info.Set(kVersionCodeSlot, next);
+    if (key.contains(QLatin1String("versionName")) && hasNext) result.info.Set(kVersionNameSlot, next);
+    if (key.contains(QLatin1String("application-label")) && hasNext) result.info.Set(kLabelSlot, next);
+    if (key.contains(QLatin1String("icon=")) && !next.isEmpty()) result.info.Set(kIconSlot, next);
+    if (key.contains(QLatin1String("android.hardware.vr.headtracking"))) result.info.Set(kHeadTrackingSlot, QStringLiteral("Yes"));
     if (key.contains(QLatin1String("uses-permission"))) {
       if (result.permissionCount < std::numeric_limits<qint16>::max()) ++result.permissionCount;
-      if (hasNext) result.info.Set(kFirstPermissionSlot + result.permissionCount, next);  // refused past 50
+      if (hasNext) result.info.Set(kPermissionSlotBase + result.permissionCount, next);  // refused past 50
     }
   }
+  result.info.Set(kPackageSlot, PackageLineName(output));
   return result;
 }

@@ -3,16 +3,25 @@
 
 #include "runner/module1.h"
 
+// The slots of the main window's BadgingInfo; permission k (from 1) is in kPermissionSlotBase + k.
+enum BadgingSlot : int {
+  kPackageSlot = 1,
+  kVersionCodeSlot = 2,
+  kVersionNameSlot = 3,
+  kLabelSlot = 4,
+  kHeadTrackingSlot = 5,  // "Yes" or empty
+  kInstalledVersionSlot = 6,
+  kIconSlot = 9,
+  kPermissionSlotBase = 10,
+};
+
 // What the badging dump of aapt says about an APK, in the slots the main window keeps.
 struct BadgingResult {
-  BoundedTextArray<50> info;  // 1 package, 2 versionCode, 3 versionName, 4 label, 5 "Yes" for
-                              // head tracking, 9 icon entry, 11..50 permissions
+  BoundedTextArray<50> info;
   qint16 permissionCount = 0;
 };
 
 // Splits the output at every apostrophe and reads each value from the piece after its key. aapt
-// does not escape apostrophes inside values, so a value holding one is cut there.
+// does not escape apostrophes inside values, so a value holding one is cut there. The package
+// name alone is the `name` of the "package:" line, whatever the other values say.
 BadgingResult ParseBadging(const QString& output);
-
-// Removes leading and trailing blanks only; line ends stay.
-QString TrimBlanks(const QString& text);

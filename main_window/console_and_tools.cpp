@@ -10,10 +10,6 @@
 #include "runner/picture_box.h"
 
 namespace {
-constexpr int kConsoleShownHeight = 7770;
-constexpr int kConsoleHiddenHeight = 7260;
-constexpr int kPanelHiddenWidth = 8625;
-constexpr int kPanelShownWidth = 14865;
 constexpr int kEnterKey = 13;
 constexpr int kLeftButton = 1;
 constexpr int kLogoFrameCount = 23;
@@ -29,7 +25,7 @@ void RunConsoleInput(morvell& window) {
 }  // namespace
 
 void morvell::Command6_Click() {
-  SetHeightTwips(HeightTwips() != kConsoleShownHeight ? kConsoleShownHeight : kConsoleHiddenHeight);
+  SetHeightTwips(HeightTwips() != kTallTwips ? kTallTwips : kShortTwips);
 }
 
 void morvell::Command7_Click() { RunConsoleInput(*this); }
@@ -41,7 +37,7 @@ void morvell::Text1_KeyDown(int KeyCode) {
 void morvell::Command8_Click() { platform::ShowModal(Form2Instance()); }
 
 void morvell::Command11_Click() {
-  SetWidthTwips(WidthTwips() != kPanelHiddenWidth ? kPanelHiddenWidth : kPanelShownWidth);
+  SetWidthTwips(WidthTwips() != kNarrowTwips ? kNarrowTwips : kWideTwips);
 }
 
 void morvell::Command12_Click() {
@@ -53,7 +49,7 @@ void morvell::Command13_Click(int Index) {
   if (Index < 0 || Index >= kHeadsetSettingCount) return;
   for (const QString& arguments : HeadsetSettings()[Index].arguments) RunAdb(arguments);
   platform::Beep();
-  SetWidthTwips(kPanelHiddenWidth);
+  SetWidthTwips(kNarrowTwips);
 }
 
 void morvell::Timer2_Timer() {

@@ -4,13 +4,14 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "main_window/apk_icon.h"
+#include "main_window/badging_parser.h"
 #include "main_window/disk_space.h"
 #include "main_window/log_box.h"
 #include "main_window/morvell.h"
 #include "main_window/version_compare.h"
 #include "platform/foreground.h"
-#include "runner/tools.h"
+#include "runner/adb_output.h"
+#include "runner/text_paths.h"
 #include "runner/vb_color.h"
 
 namespace {
@@ -43,10 +44,7 @@ void morvell::ShowDiskSpace() {
   QString df;
   {
     SilencedOutput quiet;
-    const QString storage = DeviceStoragePath(EchoStorage());
-    // Without a storage path the df line cannot be formed and the echo runs once more.
-    if (!storage.isEmpty()) objDOS->CommandLine(tools::AdbCommand(QStringLiteral(" shell df -h ") + storage));
-    df = objDOS->ExecuteCommand();
+    df = RunOnStorage(EchoStorage(), [](const QString& storage) { return QStringLiteral(" shell df -h ") + storage; });
   }
 
   const DiskSpaceTexts texts = DiskSpaceLabelTexts(df);
@@ -59,12 +57,13 @@ void morvell::ShowDiskSpace() {
 bool morvell::IsDeviceConnected() {
   if (!platform::IsForegroundWindow(this)) return false;
   SilencedOutput quiet;
-  return RunAdb(QStringLiteral(" devices")).size() > kDevicesAnswerWithoutDevice;
+  return WithoutServerLines(RunAdb(QStringLiteral(" devices"))).size() > kDevicesAnswerWithoutDevice;
 }
 
 bool morvell::CheckInstalledVersion() {
-  // Without a package name dumpsys would dump every package and the first one would be read.
-  if (Label5->text().isEmpty() || StartedWithoutApk == 1 || Label2->text().isEmpty()) return false;
+  // Without a package name dumpsys would dump every package and the first one would be read;
+  // anything else than a package name would reach the headset's shell.
+  if (Label5->text().isEmpty() || StartedWithoutApk == 1 || !IsPackageName(Label2->text())) return false;
   {
     SilencedOutput quiet;
     LastOutput = RunAdb(QStringLiteral(" shell dumpsys package ") + Label2->text());
@@ -90,17 +89,17 @@ bool morvell::CheckInstalledVersion() {
 void morvell::StartupVersionCheck() {
   txtOutputs->SetText(QString());
   QString installed;
-  if (!BadgingInfo[1].isEmpty()) {
+  if (IsPackageName(BadgingInfo[kPackageSlot])) {
     {
       SilencedOutput quiet;
-      LastOutput = RunAdb(QStringLiteral(" shell dumpsys package ") + BadgingInfo[1]);
+      LastOutput = RunAdb(QStringLiteral(" shell dumpsys package ") + BadgingInfo[kPackageSlot]);
     }
     installed = InstalledVersionText(LastOutput);
   }
-  BadgingInfo.Set(6, installed);
+  BadgingInfo.Set(kInstalledVersionSlot, installed);
   Timer1->start();
 
-  const VersionOutcome outcome = CompareVersions(installed, BadgingInfo[2]);
+  const VersionOutcome outcome = CompareVersions(installed, BadgingInfo[kVersionCodeSlot]);
   ShowOutcome(Label6, outcome, installed);
   if (outcome == VersionOutcome::Unknown) {
     RestoreColours(Label6, SavedLabel6BackColor, SavedLabel6ForeColor);
@@ -134,5 +133,5 @@ void morvell::Timer3_Timer() {
       button->setEnabled(false);
   }
   if (ZipRenamePending && !ZipPath.isEmpty() && QFileInfo::exists(ZipPath))
-    QFile::rename(ZipPath, WithLastThree(ZipPath, QStringLiteral("apk")));
+    QFile::rename(ZipPath, ZipPath.left(ZipPath.size() - 3) + QStringLiteral("apk"));
 }

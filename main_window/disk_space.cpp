@@ -1,3 +1,4 @@
+#include "runner/text_paths.h"
 #include "main_window/disk_space.h"
 
 #include <QRegularExpression>
@@ -44,13 +45,6 @@ QString InGiga(const QString& number, double factor) {
 }
 
 }  // namespace
-
-QString DigitsOnly(const QString& text) {
-  QString digits;
-  for (const QChar c : text)
-    if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) digits += c;
-  return digits;
-}
 
 QStringList ScanDfNumbers(const QString& dfOutput) {
   QStringList numbers;

@@ -3,9 +3,6 @@
 #include <QStringList>
 #include <optional>
 
-// The decimal digits of the text, in order, everything else dropped.
-QString DigitsOnly(const QString& text);
-
 // The first four numbers of df's output. A number starts at a blank followed by a non-blank, and
 // only the four characters from that blank are read, so sizes of four digits or more lose their
 // tail (1024G reads as 102). A decimal point between digits inside those characters is kept

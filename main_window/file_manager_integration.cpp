@@ -13,9 +13,11 @@ const QString kTitle = QStringLiteral("Tarnwick");
 QString Blanks(int count) { return QString(count, QLatin1Char(' ')); }
 
 // "Explentry" keeps "off" after a failed write, so the next start without an APK asks again.
+// A settings store that cannot keep "on" fails like the entry: otherwise every later start
+// would offer the integration again and quit.
 bool WriteVerbValue(const QString& name, const QString& value) {
-  if (platform::RegWrite(kVerbKey + name, value, QStringLiteral("REG_SZ"))) {
-    SaveSetting(QStringLiteral("Explentry"), QStringLiteral("on"));
+  if (platform::RegWrite(kVerbKey + name, value, QStringLiteral("REG_SZ")) &&
+      SaveSetting(QStringLiteral("Explentry"), QStringLiteral("on"))) {
     SaveSetting(QStringLiteral("Grant"), QStringLiteral("off"));
     return true;
   }

@@ -5,7 +5,7 @@
 #include "main_window/morvell.h"
 #include "main_window/obb_candidates.h"
 #include "main_window/obb_picker.h"
-#include "main_window/package_name.h"
+#include "runner/text_paths.h"
 #include "platform/beep.h"
 #include "platform/dialogs.h"
 
@@ -17,14 +17,12 @@ const QString kInstallObb = QStringLiteral("安装额外的 obb 文件：       
 const QString kSkippedObb = QStringLiteral("跳过的obb文件：         ");
 const QString kAllDone = QStringLiteral("所有任务都完成了！       ");
 
-const QChar kQuote = u'"';
-// The picker has this many rows; later candidates are always transferred.
-constexpr int kPickerRows = 17;
 
-// adb push takes its target literally; a blank in it would split it into two arguments.
+// adb push takes its target literally; a blank or a '"' from the file name would split it or
+// merge it with the next argument, so such a target is quoted like a local path.
 QString DeviceTarget(const QString& path) {
-  bool blank = path.contains(u' ') || path.contains(u'\t');
-  return blank ? kQuote + path + kQuote : path;
+  const bool quote = path.contains(u' ') || path.contains(u'\t') || path.contains(u'"');
+  return quote ? QuoteLocalPath(path) : path;
 }
 
 QString SilencedListing(morvell& w) {
@@ -49,7 +47,7 @@ void TransferObbFiles(morvell& w) {
   const int count = Module1::ObbCount;
   int present = 0;
   for (int n = 1; n <= count; ++n)
-    if (NameOccursIn(listing, Module1::ObbFileNames[n])) ++present;
+    if (ListingNamesFile(listing, Module1::ObbFileNames[n])) ++present;
   if (present == count || !Module1::ObbConfirmed) {
     w.LogLine(kSkipAll);
     return;
@@ -59,7 +57,8 @@ void TransferObbFiles(morvell& w) {
   for (int n = 1; n <= count; ++n) {
     const QString name = Module1::ObbFileNames[n];
     bool transfer = true;
-    if (n <= kPickerRows) transfer = !w.Form3Instance()->Check1[n - 1]->isChecked();
+    // Candidates without a row in the picker are always transferred.
+    if (n <= Form3::kRows) transfer = !w.Form3Instance()->Check1[n - 1]->isChecked();
     if (!transfer) {
       w.LogLine(kSkippedObb + name);
       continue;
@@ -74,7 +73,7 @@ void TransferObbFiles(morvell& w) {
       }
     }
     listing = SilencedListing(w);
-    if (NameOccursIn(listing, name)) {
+    if (ListingNamesFile(listing, name)) {
       w.LogLine(kSkippedObb + name);
       continue;
     }
@@ -87,7 +86,7 @@ void TransferObbFiles(morvell& w) {
     }
     const QString localPath = Module1::ObbFilePaths[n];
     w.RunOnObbFolder(storageEcho, [&](const QString& obbFolder) {
-      return QStringLiteral(" push ") + kQuote + localPath + kQuote + u' ' + DeviceTarget(obbFolder + u'/' + name);
+      return QStringLiteral(" push ") + QuoteLocalPath(localPath) + u' ' + DeviceTarget(obbFolder + u'/' + name);
     });
   }
 }
@@ -114,10 +113,10 @@ void morvell::Command1_Click() {
   LogLine(kTryConnecting);
   WaitSeconds(0.2f);
   QString install = Check1->isChecked() ? QStringLiteral(" install -r -g ") : QStringLiteral(" install -r ");
-  RunAdb(install + kQuote + ApkPath + kQuote);
+  RunAdb(install + QuoteLocalPath(ApkPath));
 
   if (Module1::ObbCount > 0) {
-    if (IsUsablePackageName(Label2->text())) TransferObbFiles(*this);
+    if (IsPackageName(Label2->text())) TransferObbFiles(*this);
     else LogLine(kSkipAll);
   }
 

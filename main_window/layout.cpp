@@ -17,8 +17,7 @@
 
 namespace {
 
-constexpr int kDesignHeight = 7260;
-constexpr int kPanelLeft = 8700;  // the device-tools panel, shown when the window is 14865 wide
+constexpr int kPanelLeft = 8700;  // the device-tools panel, shown when the window is wide
 
 void Place(QWidget* widget, int left, int top, int width, int height) {
   widget->setGeometry(TwipsRect(left, top, width, height));
@@ -177,6 +176,6 @@ void morvell::CreateControls() {
   Timer3 = MakeControl<QTimer>(this, QStringLiteral("Timer3"));
   Timer3->setInterval(2000);
 
-  setFixedSize(Pixels(8625), Pixels(kDesignHeight));
+  setFixedSize(Pixels(kNarrowTwips), Pixels(kShortTwips));
   FitCaptionFonts(this);
 }

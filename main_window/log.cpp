@@ -8,14 +8,13 @@ void morvell::objDOS_ReceiveOutputs(QString& CommandOutputs) {
   txtOutputs->AppendText(CommandOutputs);
 }
 
-void morvell::txtOutputs_Change() { txtOutputs->SetSelStart(static_cast<int>(txtOutputs->Text().size())); }
+void morvell::txtOutputs_Change() { txtOutputs->CaretToEnd(); }
 
 void morvell::Timer1_Timer() {
-  txtOutputs->SetSelStart(static_cast<int>(txtOutputs->Text().size()));
+  txtOutputs->CaretToEnd();
   Timer1->stop();
 }
 
 void morvell::LogLine(const QString& text) {
-  txtOutputs->AppendText(QStringLiteral("\r\n") + text + QStringLiteral("\r\n"));
-  txtOutputs->SetSelStart(static_cast<int>(txtOutputs->Text().size()));
+  txtOutputs->AppendAndShowEnd(QStringLiteral("\r\n") + text + QStringLiteral("\r\n"));
 }

@@ -17,6 +17,13 @@ class LogBox : public QPlainTextEdit {
   // The caret as a position in Text() (0 to its length).
   int SelStart() const { return selStart_; }
   void SetSelStart(int position);
+  // The caret to the end of the text, so the box shows its last line.
+  void CaretToEnd() { SetSelStart(static_cast<int>(text_.size())); }
+  // The log's one way to add text: append it, then the caret to the end.
+  void AppendAndShowEnd(const QString& text) {
+    AppendText(text);
+    CaretToEnd();
+  }
   // Brings the shown document up to date; runs by itself once the event loop is back.
   void Flush();
   // The document shows at most about this many characters: the end of the text.

@@ -19,11 +19,6 @@
 
 namespace {
 
-std::function<void()>& QuitHandler() {
-  static std::function<void()> handler;
-  return handler;
-}
-
 // The window whose log receives the runners' "Command Error: " blocks.
 morvell* commandErrorWindow = nullptr;
 
@@ -53,10 +48,7 @@ morvell::morvell(QWidget* parent) : QWidget(parent) {
   connect(Timer3, &QTimer::timeout, this, [this] { Timer3_Timer(); });
 
   commandErrorWindow = this;
-  SetCommandErrorSink([this](const QString& block) {
-    txtOutputs->AppendText(block);
-    txtOutputs->SetSelStart(static_cast<int>(txtOutputs->Text().size()));
-  });
+  SetCommandErrorSink([this](const QString& block) { txtOutputs->AppendAndShowEnd(block); });
 }
 
 morvell::~morvell() {
@@ -74,11 +66,14 @@ void morvell::Show() {
   show();
 }
 
-void morvell::SetQuitHandler(std::function<void()> handler) { QuitHandler() = std::move(handler); }
+Seam<std::function<void()>>& morvell::QuitSeam() {
+  static Seam<std::function<void()>> seam;
+  return seam;
+}
 
 void morvell::QuitApp() {
-  if (QuitHandler()) {
-    QuitHandler()();
+  if (const auto& handler = QuitSeam().Get()) {
+    handler();
     return;
   }
   // Ends here: no close or unload handler of any window may run after this.

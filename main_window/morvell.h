@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "platform/seam.h"
 #include "runner/dos_outputs.h"
 #include "runner/module1.h"
 
@@ -39,7 +40,8 @@ class morvell : public QWidget {
   void SetSplash(QWidget* splash) { splash_ = splash; }
 
   // How QuitApp ends the program; tests set a handler that records the call instead.
-  static void SetQuitHandler(std::function<void()> handler);
+  static Seam<std::function<void()>>& QuitSeam();
+  static void SetQuitHandler(std::function<void()> handler) { QuitSeam().Set(std::move(handler)); }
 
   // ---- Start-up, settings and file-manager integration
   void Form_Load();
@@ -51,9 +53,11 @@ class morvell : public QWidget {
   // ---- adb through objDOS (adb_commands.cpp); the output is echoed unless OutputSilenced is set
   QString RunAdb(const QString& arguments);
   QString EchoStorage();  // " shell echo $EXTERNAL_STORAGE"
-  // A command on the package's OBB folder, "<storage>/Android/obb/<package>", the storage path
-  // read from an echo's output. Without a path the line cannot be formed, and the runner runs its
-  // last line (the echo) again.
+  // A command on a path of the device's storage, read from an echo's output. Without a path the
+  // line cannot be formed, and the runner runs its last line (the echo) again.
+  QString RunOnStorage(const QString& storageEcho, const std::function<QString(const QString& storagePath)>& arguments);
+  // RunOnStorage on the package's OBB folder, "<storage>/Android/obb/<package>". Without a
+  // package name (IsPackageName) nothing runs.
   QString RunOnObbFolder(const QString& storageEcho, const std::function<QString(const QString& obbFolder)>& arguments);
   // The status line that announces the removal of that folder.
   void LogObbFolderRemoval();
@@ -95,6 +99,13 @@ class morvell : public QWidget {
   void txtOutputs_Change();
   void Timer1_Timer();
   void LogLine(const QString& text);  // a status line: CR LF, the text, CR LF, caret to the end
+
+  // The window's designed sizes in twips: narrow with the device-tools panel hidden, wide with it
+  // shown; short with the console hidden, tall with it shown.
+  static constexpr int kNarrowTwips = 8625;
+  static constexpr int kWideTwips = 14865;
+  static constexpr int kShortTwips = 7260;
+  static constexpr int kTallTwips = 7770;
 
   // The window's size in twips (15 to the pixel), as the handlers compare and set it.
   int WidthTwips() const;
@@ -143,6 +154,8 @@ class morvell : public QWidget {
   qint16 ManifestPermCount = 0;
   QString LastOutput;
   QString IconPath;
+  // The icon is read from the APK under its own name, so these stay empty: the poll's rename back
+  // of a ".zip" never finds a file to act on.
   QString ZipPath;
   bool ZipRenamePending = false;
   QString SavedLabel6BackColor;
@@ -166,8 +179,3 @@ class morvell : public QWidget {
   std::unique_ptr<Form7> form7_;
   bool logoLinkOpened_ = false;  // the logo opens its page once per press of the left button
 };
-
-// Pure helpers of the main window (no window needed).
-QString GetFileName(const QString& path);
-QString GetFolderPath(const QString& path);
-bool FolderExists(const QString& sFolder);

@@ -1,10 +1,11 @@
+#include "runner/text_paths.h"
 #include "main_window/obb_candidates.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
 
-#include "main_window/morvell.h"
 
 QList<ObbCandidate> CandidatesInPackageFolder(const QString& packageFolder, const QStringList& fileNames) {
   QList<ObbCandidate> candidates;
@@ -28,8 +29,9 @@ QList<ObbCandidate> CandidatesBesideApk(const QString& apkFolder, const QStringL
 ObbCollection CollectObbCandidates(const QString& apkFolder, const QString& packageName) {
   ObbCollection collection;
   QString packageFolder = apkFolder + packageName;
-  // Without a package name (the badging failed) the APK's own folder is no package folder.
-  if (!packageName.isEmpty() && FolderExists(packageFolder)) {
+  // Without a package name (the badging failed, or "..") the APK's own folder or its parent is
+  // no package folder.
+  if (IsPackageName(packageName) && FolderExists(packageFolder)) {
     collection.fromPackageFolder = true;
     collection.candidates = CandidatesInPackageFolder(packageFolder, FilesInFolder(packageFolder));
   } else {
@@ -56,17 +58,12 @@ QStringList FilesInFolder(const QString& folder, bool* listed) {
   return names;
 }
 
-bool NameOccursIn(const QString& listing, const QString& fileName) {
-  return listing.contains(fileName, Qt::CaseInsensitive);
+bool ListingNamesFile(const QString& listing, const QString& fileName) {
+  // toybox's long format: mode, links, owner, group, size, date, time, then the name, blanks and all.
+  static const QRegularExpression fileLine(QStringLiteral("^-\\S*(?:[ \\t]+\\S+){6} (.*?)\\r*$"),
+                                           QRegularExpression::MultilineOption);
+  for (auto it = fileLine.globalMatch(listing); it.hasNext();)
+    if (it.next().captured(1).compare(fileName, Qt::CaseInsensitive) == 0) return true;
+  return false;
 }
 
-QString GetFolderPath(const QString& path) {
-  qsizetype last = path.lastIndexOf('/');
-  return last < 0 ? QString() : path.left(last + 1);
-}
-
-bool FolderExists(const QString& sFolder) {
-  if (sFolder.isEmpty()) return false;
-  std::error_code error;
-  return std::filesystem::is_directory(std::filesystem::path(sFolder.toStdString()), error);
-}

@@ -31,6 +31,8 @@ ObbCollection CollectObbCandidates(const QString& apkFolder, const QString& pack
 // listed gives none, and `listed` (when given) tells whether the folder could be read.
 QStringList FilesInFolder(const QString& folder, bool* listed = nullptr);
 
-// A file counts as present when its name occurs anywhere in the listing, letter case ignored.
-bool NameOccursIn(const QString& listing, const QString& fileName);
+// A file counts as present when a file line of the listing (toybox's "-rw-rw---- 1 u0_a1 ext_data_rw
+// 3 2026-01-01 00:00 <name>") names exactly that file, letter case ignored. A name that merely occurs in the listing (in
+// "data.obb", in the folder's path or in an error text) does not count.
+bool ListingNamesFile(const QString& listing, const QString& fileName);
 

@@ -74,8 +74,7 @@ void Form3::CreateControls() {
     connect(Check1[r], &QPushButton::clicked, this, [this, r] { Check1_Click(r); });
   }
 
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName(QStringLiteral("Timer1"));
+  Timer1 = MakeControl<QTimer>(this, QStringLiteral("Timer1"));
   Timer1->setInterval(500);
   connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
 }

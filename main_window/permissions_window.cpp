@@ -13,13 +13,12 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowTitle(QStringLiteral("Permissions in Manifest"));
   setFixedSize(Pixels(9105), Pixels(6015));
 
-  Permissions = new QGroupBox(QStringLiteral("Permissions"), this);
-  Permissions->setObjectName(QStringLiteral("Permissions"));
+  Permissions = MakeControl<QGroupBox>(this, QStringLiteral("Permissions"));
+  Permissions->setTitle(QStringLiteral("Permissions"));
   Permissions->setGeometry(TwipsRect(240, 120, 8415, 5295));
 
-  Label1 = new QLabel(Permissions);
+  Label1 = MakeControl<QLabel>(Permissions, QStringLiteral("Label1"));
   Label1->setTextFormat(Qt::PlainText);
-  Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setGeometry(TwipsRect(120, 240, 8175, 4935));
   Label1->setFont(DesignFont(QStringLiteral("Arial"), 9.75));
   Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -11,7 +11,9 @@ QString GetSetting(const QString& section, const QString& defaultValue) {
   return value.isValid() ? value.toString() : defaultValue;
 }
 
-void SaveSetting(const QString& section, const QString& value) {
+bool SaveSetting(const QString& section, const QString& value) {
   QSettings store = Store();
   store.setValue(section + QStringLiteral("/Value"), value);
+  store.sync();
+  return store.status() == QSettings::NoError;
 }

@@ -10,14 +10,12 @@ Form9::Form9(QWidget* parent) : QWidget(parent, Qt::SplashScreen) {
   setWindowTitle(QString());
   setFixedSize(Pixels(3825), Pixels(1620));
 
-  Picture1 = new PictureBox(this);
-  Picture1->setObjectName(QStringLiteral("Picture1"));
+  Picture1 = MakeControl<PictureBox>(this, QStringLiteral("Picture1"));
   Picture1->SetBorder(false);
   Picture1->SetPicture(QImage(QStringLiteral(":/splash.png")));
   Picture1->setGeometry(rect());
 
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName(QStringLiteral("Timer1"));
+  Timer1 = MakeControl<QTimer>(this, QStringLiteral("Timer1"));
   Timer1->setInterval(1);
   connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
 

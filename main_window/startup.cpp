@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "runner/text_paths.h"
 #include "main_window/file_manager_integration.h"
 #include "runner/form_building.h"
 #include "main_window/morvell.h"
@@ -32,7 +33,7 @@ void morvell::Form_Load() {
   Timer2->start();
   Timer3->start();
 
-  SetWidthTwips(8625);
+  SetWidthTwips(kNarrowTwips);
   Busy = true;
   Quote = QStringLiteral("\"");
   SavedLabel6BackColor = QString::number(vbcolor::BackColor(Label6));

@@ -12,19 +12,18 @@ Form7::Form7(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowTitle(QStringLiteral("Tip"));
   setFixedSize(Pixels(5760), Pixels(3420));
 
-  Label1 = new QLabel(this);
-  Label1->setObjectName(QStringLiteral("Label1"));
+  Label1 = MakeControl<QLabel>(this, QStringLiteral("Label1"));
   Label1->setGeometry(TwipsRect(240, 240, 5280, 2280));
   Label1->setWordWrap(true);
   Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Label1->setTextFormat(Qt::PlainText);
 
-  Check1 = new QCheckBox(QStringLiteral("不再显示         "), this);
-  Check1->setObjectName(QStringLiteral("Check1"));
+  Check1 = MakeControl<QCheckBox>(this, QStringLiteral("Check1"));
+  Check1->setText(QStringLiteral("不再显示         "));
   Check1->setGeometry(TwipsRect(240, 2760, 2880, 375));
 
-  Command1 = new QPushButton(QStringLiteral("OK"), this);
-  Command1->setObjectName(QStringLiteral("Command1"));
+  Command1 = MakeControl<QPushButton>(this, QStringLiteral("Command1"));
+  Command1->setText(QStringLiteral("OK"));
   Command1->setGeometry(TwipsRect(4200, 2700, 1320, 495));
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 

@@ -1,9 +1,10 @@
 #include <QLabel>
 
+#include "main_window/badging_parser.h"
 #include "main_window/log_box.h"
 #include "main_window/morvell.h"
 #include "main_window/obb_candidates.h"
-#include "main_window/package_name.h"
+#include "runner/text_paths.h"
 #include "main_window/permissions_window.h"
 #include "platform/beep.h"
 #include "platform/dialogs.h"
@@ -14,7 +15,6 @@ const QString kNotInstalled = QStringLiteral("未安装           ");
 const QString kKeepDataTitle = QStringLiteral("卸载并保留数据                ");
 const QString kKeepDataQuestion = QStringLiteral("只能在以后重新安装APK有相同的签名时                                                             ") + QStringLiteral("\r\n") + QStringLiteral("没有正确的签名，APK将无法在以后重新安装！！！                                                           ") + QStringLiteral("\r\n\r\n") + QStringLiteral("你确定吗？        ");
 const QString kDone = QStringLiteral("完毕！  ");
-constexpr int kFirstPermissionSlot = 11;
 
 // adb prints these when the device cannot be reached; its exit code is not looked at.
 bool IsConnectionError(const QString& output) {
@@ -29,7 +29,7 @@ bool PackageOnDevice(morvell& w) {
     SilencedOutput quiet;
     packages = w.RunAdb(QStringLiteral(" shell pm list packages"));
   }
-  if (IsUsablePackageName(w.Label2->text()) && packages.contains(w.Label2->text())) return true;
+  if (IsPackageName(w.Label2->text()) && packages.contains(w.Label2->text())) return true;
   platform::Beep();
   w.LogLine(QStringLiteral("Package ") + w.Label2->text() + kNotInstalled);
   w.Busy = false;
@@ -74,8 +74,7 @@ void morvell::Command5_Click() {
     RunOnObbFolder(storageEcho, [](const QString& obbFolder) { return QStringLiteral(" shell rm -r ") + obbFolder; });
   }
 
-  txtOutputs->AppendText(QStringLiteral("\r\n") + kDone);
-  txtOutputs->SetSelStart(txtOutputs->Text().size());
+  txtOutputs->AppendAndShowEnd(QStringLiteral("\r\n") + kDone);
   if (IsConnectionError(storageEcho)) {
     platform::Beep();
     LogLine(QStringLiteral("Connection Error"));
@@ -86,7 +85,7 @@ void morvell::Command5_Click() {
 void morvell::Command2_Click() {
   QString list;
   for (int k = 1; k <= ManifestPermCount; ++k) {
-    int slot = kFirstPermissionSlot - 1 + k;
+    int slot = kPermissionSlotBase + k;
     if (slot > BadgingInfo.kUpper) break;
     list += BadgingInfo[slot] + u'\r';
   }

@@ -1,3 +1,4 @@
+#include "runner/text_paths.h"
 #include "main_window/version_compare.h"
 
 #include <optional>

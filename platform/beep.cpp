@@ -3,17 +3,15 @@
 #include <QApplication>
 
 namespace platform {
-namespace {
-std::function<void()>& Handler() {
-  static std::function<void()> handler;
-  return handler;
+
+Seam<std::function<void()>>& BeepSeam() {
+  static Seam<std::function<void()>> seam;
+  return seam;
 }
-}  // namespace
 
 void Beep() {
-  if (Handler()) Handler()();
+  if (const auto& handler = BeepSeam().Get()) handler();
   else QApplication::beep();
 }
 
-void SetBeepHandler(std::function<void()> handler) { Handler() = std::move(handler); }
 }  // namespace platform

@@ -1,8 +1,11 @@
 #pragma once
 #include <functional>
 
+#include "platform/seam.h"
+
 namespace platform {
-// The system's default sound; tests replace it to count beeps (empty function: back to the sound).
+// The system's default sound; tests replace it to count beeps (empty function: the sound).
 void Beep();
-void SetBeepHandler(std::function<void()> handler);
+Seam<std::function<void()>>& BeepSeam();
+inline void SetBeepHandler(std::function<void()> handler) { BeepSeam().Set(std::move(handler)); }
 }  // namespace platform

@@ -3,23 +3,21 @@
 
 #include <QString>
 
+#include "platform/seam.h"
+
 class QWidget;
 
 namespace platform {
 
 // Message box styles and answers by their classic numbers (buttons + icon + default button).
+// Only the styles that the program shows are known: OK or Yes/No, no icon, critical or information.
 enum MsgBoxStyle : int {
   vbOKOnly = 0,
-  vbOKCancel = 1,
-  vbYesNoCancel = 3,
   vbYesNo = 4,
   vbCritical = 16,
-  vbQuestion = 32,
-  vbExclamation = 48,
   vbInformation = 64,
-  vbDefaultButton2 = 256,
 };
-enum MsgBoxResult : int { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
+enum MsgBoxResult : int { vbOK = 1, vbYes = 6, vbNo = 7 };
 
 class Dialogs {
  public:
@@ -29,8 +27,9 @@ class Dialogs {
   virtual void ShowModal(QWidget* form) = 0;
 };
 
-// The dialogs in force; nullptr restores the Qt ones.
-void SetDialogs(Dialogs* dialogs);
+// The dialogs in force; nullptr means the Qt ones.
+Seam<Dialogs*>& DialogsSeam();
+inline void SetDialogs(Dialogs* dialogs) { DialogsSeam().Set(dialogs); }
 
 // A box without a title of its own carries the application's title.
 int MsgBox(const QString& text, int style = vbOKOnly, const QString& title = QString());

@@ -15,8 +15,6 @@ const QString kAppTitle = QStringLiteral("Tarnwick");
 QMessageBox::Icon IconOf(int style) {
   switch (style & 0x70) {
     case vbCritical: return QMessageBox::Critical;
-    case vbQuestion: return QMessageBox::Question;
-    case vbExclamation: return QMessageBox::Warning;
     case vbInformation: return QMessageBox::Information;
     default: return QMessageBox::NoIcon;
   }
@@ -41,23 +39,15 @@ class QtDialogs : public Dialogs {
  public:
   int MsgBox(const QString& text, int style, const QString& title) override {
     QMessageBox box(IconOf(style), title, text);
-    int buttons = style & 0x7;
     QList<QPair<QMessageBox::StandardButton, int>> map;
-    if (buttons == vbYesNo || buttons == vbYesNoCancel) {
-      map = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}};
-      if (buttons == vbYesNoCancel) map.append({QMessageBox::Cancel, vbCancel});
-    } else if (buttons == vbOKCancel) {
-      map = {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}};
-    } else {
-      map = {{QMessageBox::Ok, vbOK}};
-    }
+    if ((style & 0x7) == vbYesNo) map = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}};
+    else map = {{QMessageBox::Ok, vbOK}};
     for (auto& [button, answer] : map) box.addButton(button);
-    int defaultIndex = (style & vbDefaultButton2) ? 1 : 0;
-    if (defaultIndex < map.size()) box.setDefaultButton(map[defaultIndex].first);
+    box.setDefaultButton(map.first().first);
     int clicked = box.exec();
     for (auto& [button, answer] : map)
       if (clicked == button) return answer;
-    return map.size() > 1 ? map.last().second : vbOK;
+    return map.last().second;  // closed without a button: No, or OK
   }
 
   void ShowModal(QWidget* form) override {
@@ -71,16 +61,17 @@ class QtDialogs : public Dialogs {
   }
 };
 
-Dialogs* g_dialogs = nullptr;
-
 Dialogs& Current() {
   static QtDialogs qtDialogs;
-  return g_dialogs ? *g_dialogs : qtDialogs;
+  return DialogsSeam().Get() ? *DialogsSeam().Get() : qtDialogs;
 }
 
 }  // namespace
 
-void SetDialogs(Dialogs* dialogs) { g_dialogs = dialogs; }
+Seam<Dialogs*>& DialogsSeam() {
+  static Seam<Dialogs*> seam;
+  return seam;
+}
 
 int MsgBox(const QString& text, int style, const QString& title) {
   return Current().MsgBox(text, style, title.isEmpty() ? kAppTitle : title);

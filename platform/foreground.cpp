@@ -4,17 +4,15 @@
 #include <QWidget>
 
 namespace platform {
-namespace {
-std::function<bool(const QWidget*)>& Probe() {
-  static std::function<bool(const QWidget*)> probe;
-  return probe;
+
+Seam<std::function<bool(const QWidget*)>>& ForegroundSeam() {
+  static Seam<std::function<bool(const QWidget*)>> seam;
+  return seam;
 }
-}  // namespace
 
 bool IsForegroundWindow(const QWidget* window) {
-  if (Probe()) return Probe()(window);
+  if (const auto& probe = ForegroundSeam().Get()) return probe(window);
   return window && QApplication::activeWindow() == window->window();
 }
 
-void SetForegroundProbe(std::function<bool(const QWidget*)> probe) { Probe() = std::move(probe); }
 }  // namespace platform

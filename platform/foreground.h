@@ -1,10 +1,13 @@
 #pragma once
 #include <functional>
 
+#include "platform/seam.h"
+
 class QWidget;
 
 namespace platform {
 // Whether the window is the desktop's foreground window; tests set their own answer.
 bool IsForegroundWindow(const QWidget* window);
-void SetForegroundProbe(std::function<bool(const QWidget*)> probe);
+Seam<std::function<bool(const QWidget*)>>& ForegroundSeam();
+inline void SetForegroundProbe(std::function<bool(const QWidget*)> probe) { ForegroundSeam().Set(std::move(probe)); }
 }  // namespace platform

@@ -1,10 +1,8 @@
 #include "platform/process.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <fcntl.h>
 #include <spawn.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -12,100 +10,6 @@
 extern char** environ;
 
 namespace platform {
-namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-// The program name: quotes group and are dropped, backslashes are plain characters.
-size_t TakeProgramName(const std::string& line, size_t i, std::string& out) {
-  bool quoted = false;
-  for (; i < line.size(); ++i) {
-    char c = line[i];
-    if (c == '"') {
-      quoted = !quoted;
-    } else if (IsBlank(c) && !quoted) {
-      break;
-    } else {
-      out += c;
-    }
-  }
-  return i;
-}
-
-bool IsExecutableFile(const std::string& path) {
-  struct stat st {};
-  return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && access(path.c_str(), X_OK) == 0;
-}
-
-}  // namespace
-
-std::vector<std::string> SplitCommandLine(const std::string& line) {
-  std::vector<std::string> args;
-  size_t i = 0;
-  while (i < line.size() && IsBlank(line[i])) ++i;
-  if (i == line.size()) return args;
-  std::string program;
-  i = TakeProgramName(line, i, program);
-  args.push_back(program);
-
-  while (true) {
-    while (i < line.size() && IsBlank(line[i])) ++i;
-    if (i >= line.size()) break;
-    std::string arg;
-    bool quoted = false;
-    while (i < line.size()) {
-      char c = line[i];
-      if (c == '\\') {
-        size_t slashes = 0;
-        while (i < line.size() && line[i] == '\\') { ++slashes; ++i; }
-        if (i < line.size() && line[i] == '"') {
-          arg.append(slashes / 2, '\\');
-          if (slashes % 2 == 1) { arg += '"'; ++i; }
-        } else {
-          arg.append(slashes, '\\');
-        }
-        continue;
-      }
-      if (c == '"') {
-        if (quoted && i + 1 < line.size() && line[i + 1] == '"') {
-          arg += '"';
-          i += 2;
-          continue;
-        }
-        quoted = !quoted;
-        ++i;
-        continue;
-      }
-      if (IsBlank(c) && !quoted) break;
-      arg += c;
-      ++i;
-    }
-    args.push_back(arg);
-  }
-  return args;
-}
-
-std::string ResolveProgram(const std::string& name, const std::string& programFolder) {
-  if (name.empty()) return {};
-  if (name.find('/') != std::string::npos) return IsExecutableFile(name) ? name : std::string();
-  if (!programFolder.empty()) {
-    std::string candidate = programFolder + "/" + name;
-    if (IsExecutableFile(candidate)) return candidate;
-  }
-  const char* path = std::getenv("PATH");
-  std::string folders = path ? path : "/usr/local/bin:/usr/bin:/bin";
-  size_t start = 0;
-  while (start <= folders.size()) {
-    size_t end = folders.find(':', start);
-    if (end == std::string::npos) end = folders.size();
-    std::string folder = folders.substr(start, end - start);
-    if (folder.empty()) folder = ".";
-    std::string candidate = folder + "/" + name;
-    if (IsExecutableFile(candidate)) return candidate;
-    start = end + 1;
-  }
-  return {};
-}
 
 StartResult StartProcess(const std::string& commandLine, const std::string& programFolder) {
   StartResult result;

@@ -14,14 +14,23 @@ namespace {
 const QString kVerbRoot = QStringLiteral("HKCR\\*\\shell\\");
 const QString kApkMimeType = QStringLiteral("application/vnd.android.package-archive;");
 
-// Desktop entries quote an argument that holds blanks or reserved characters.
+// The desktop-entry rules for one argument of Exec: '%' is written "%%"; an argument holding a
+// blank or a reserved character is put in double quotes, where '"', '`', '$' and '\' take a
+// backslash.
 QString QuoteExecArgument(const QString& text) {
   static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+  QString argument = text;
+  argument.replace('%', QStringLiteral("%%"));
   bool needsQuotes = std::any_of(text.begin(), text.end(), [](QChar c) { return reserved.contains(c); });
-  if (!needsQuotes) return text;
-  QString escaped = text;
-  escaped.replace('\\', "\\\\").replace('"', "\\\"").replace('`', "\\`").replace('$', "\\$");
-  return '"' + escaped + '"';
+  if (!needsQuotes) return argument;
+  argument.replace('\\', "\\\\").replace('"', "\\\"").replace('`', "\\`").replace('$', "\\$");
+  return '"' + argument + '"';
+}
+
+// Every value of the file is a string, whose own escapes are read before Exec's quoting.
+QString EscapeString(const QString& value) {
+  QString escaped = value;
+  return escaped.replace('\\', "\\\\").replace('\n', "\\n").replace('\t', "\\t").replace('\r', "\\r");
 }
 
 // "program %1" becomes "program %f": the file manager passes the clicked file as one argument.
@@ -85,7 +94,7 @@ bool RegWrite(const QString& path, const QString& value, const QString& type) {
   if (!QDir().mkpath(folder)) return false;
   QString file = folder + '/' + verb.toLower() + QStringLiteral(".desktop");
   QStringList lines = ReadEntry(file, verb);
-  SetKey(lines, key, entryValue);
+  SetKey(lines, key, EscapeString(entryValue));
   QSaveFile out(file);
   if (!out.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
   out.write((lines.join('\n') + '\n').toUtf8());

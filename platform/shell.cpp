@@ -4,17 +4,15 @@
 #include <QUrl>
 
 namespace platform {
-namespace {
-std::function<bool(const QString&)>& Opener() {
-  static std::function<bool(const QString&)> opener;
-  return opener;
+
+Seam<std::function<bool(const QString&)>>& UrlOpenerSeam() {
+  static Seam<std::function<bool(const QString&)>> seam;
+  return seam;
 }
-}  // namespace
 
 bool OpenUrl(const QString& address) {
-  if (Opener()) return Opener()(address);
+  if (const auto& opener = UrlOpenerSeam().Get()) return opener(address);
   return QDesktopServices::openUrl(QUrl::fromUserInput(address));
 }
 
-void SetUrlOpener(std::function<bool(const QString&)> opener) { Opener() = std::move(opener); }
 }  // namespace platform

@@ -2,8 +2,11 @@
 #include <QString>
 #include <functional>
 
+#include "platform/seam.h"
+
 namespace platform {
 // Opens a web address or a folder in the desktop's default program; tests replace the opener.
 bool OpenUrl(const QString& address);
-void SetUrlOpener(std::function<bool(const QString&)> opener);
+Seam<std::function<bool(const QString&)>>& UrlOpenerSeam();
+inline void SetUrlOpener(std::function<bool(const QString&)> opener) { UrlOpenerSeam().Set(std::move(opener)); }
 }  // namespace platform

@@ -1,14 +1,11 @@
 #include "runner/command_error_log.h"
 
-namespace {
-CommandErrorSink& Sink() {
-  static CommandErrorSink sink;
-  return sink;
+Seam<CommandErrorSink>& CommandErrorSeam() {
+  static Seam<CommandErrorSink> seam;
+  return seam;
 }
-}  // namespace
-
-void SetCommandErrorSink(CommandErrorSink sink) { Sink() = std::move(sink); }
 
 void WriteCommandError(const QString& commandLine) {
-  if (Sink()) Sink()(QStringLiteral("\r\nCommand Error: \r\n") + commandLine + QStringLiteral("\r\n\r\n"));
+  if (const auto& sink = CommandErrorSeam().Get())
+    sink(QStringLiteral("\r\nCommand Error: \r\n") + commandLine + QStringLiteral("\r\n\r\n"));
 }

@@ -2,8 +2,11 @@
 #include <QString>
 #include <functional>
 
+#include "platform/seam.h"
+
 // Where every runner writes the block about a command it could not start: the main window's
 // log, whichever window owns the runner. The main window registers itself at load.
 using CommandErrorSink = std::function<void(const QString& block)>;
-void SetCommandErrorSink(CommandErrorSink sink);
+Seam<CommandErrorSink>& CommandErrorSeam();
+inline void SetCommandErrorSink(CommandErrorSink sink) { CommandErrorSeam().Set(std::move(sink)); }
 void WriteCommandError(const QString& commandLine);

@@ -36,18 +36,19 @@ void ResetSharedState() {
 
 namespace {
 
-std::function<QDateTime()>& WaitClock() {
-  static std::function<QDateTime()> clock;
-  return clock;
+QDateTime Now() {
+  const auto& clock = WaitClockSeam().Get();
+  return clock ? clock() : QDateTime::currentDateTime();
 }
-
-QDateTime Now() { return WaitClock() ? WaitClock()() : QDateTime::currentDateTime(); }
 
 float SecondsSinceMidnight(const QDateTime& moment) { return moment.time().msecsSinceStartOfDay() / 1000.0f; }
 
 }  // namespace
 
-void SetWaitClock(std::function<QDateTime()> clock) { WaitClock() = std::move(clock); }
+Seam<std::function<QDateTime()>>& WaitClockSeam() {
+  static Seam<std::function<QDateTime()>> seam;
+  return seam;
+}
 
 void WaitSeconds(float Seconds) {
   QDateTime start = Now();
@@ -71,7 +72,6 @@ bool DrawPictureFile(const QString& FileName, PictureBox* Pic) {
   QImage image(FileName);
   if (image.isNull()) return false;
   Pic->SetBorder(false);
-  Pic->SetPicture(QImage());
   Pic->SetPicture(image);
   return true;
 }

@@ -7,6 +7,8 @@
 #include <array>
 #include <functional>
 
+#include "platform/seam.h"
+
 class PictureBox;
 
 // A text array with fixed bounds 0..Upper: an index outside them is never stored and reads empty.
@@ -55,7 +57,8 @@ class SilencedOutput {
 // Waits the given seconds while processing pending events, correct across midnight.
 void WaitSeconds(float Seconds);
 // The clock that WaitSeconds reads; tests set their own (empty function: the system clock).
-void SetWaitClock(std::function<QDateTime()> clock);
+Seam<std::function<QDateTime()>>& WaitClockSeam();
+inline void SetWaitClock(std::function<QDateTime()> clock) { WaitClockSeam().Set(std::move(clock)); }
 
 // Draws the image file into the box at its natural size from the top-left corner. False when
 // nothing was drawn; before the image has loaded the box is left untouched.

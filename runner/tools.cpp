@@ -2,13 +2,10 @@
 
 #include <QCoreApplication>
 
+#include "runner/dos_outputs.h"
+
 namespace tools {
 namespace {
-
-QString& FolderOverride() {
-  static QString folder;
-  return folder;
-}
 
 QString Quoted(const QString& path) { return QChar('"') + path + QChar('"'); }
 
@@ -19,12 +16,15 @@ QString InFolder(const QString& name) {
 
 }  // namespace
 
-QString ProgramFolder() {
-  if (!FolderOverride().isEmpty()) return FolderOverride();
-  return QCoreApplication::applicationDirPath();
+Seam<QString>& ProgramFolderSeam() {
+  static Seam<QString> seam;
+  return seam;
 }
 
-void SetProgramFolder(const QString& folder) { FolderOverride() = folder; }
+QString ProgramFolder() {
+  if (!ProgramFolderSeam().Get().isEmpty()) return ProgramFolderSeam().Get();
+  return QCoreApplication::applicationDirPath();
+}
 
 QString AdbPath() { return InFolder(QStringLiteral("adb")); }
 QString AaptPath() { return InFolder(QStringLiteral("aapt")); }
@@ -32,5 +32,10 @@ QString AaptArmPiePath() { return InFolder(QStringLiteral("aapt-arm-pie")); }
 
 QString AdbCommand(const QString& arguments) { return Quoted(AdbPath()) + arguments; }
 QString AaptCommand(const QString& arguments) { return Quoted(AaptPath()) + arguments; }
+
+QString RunAdb(DOSOutputs& runner, const QString& arguments) {
+  runner.CommandLine(AdbCommand(arguments));
+  return runner.ExecuteCommand();
+}
 
 }  // namespace tools

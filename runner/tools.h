@@ -1,12 +1,17 @@
 #pragma once
 #include <QString>
 
+#include "platform/seam.h"
+
+class DOSOutputs;
+
 // The Android tools lie in the program's own folder; every command line that runs one is built
 // here: the quoted tool path, then an argument string that opens with a blank.
 namespace tools {
 
-QString ProgramFolder();                       // the running executable's folder unless set
-void SetProgramFolder(const QString& folder);  // empty text: back to the executable's folder
+QString ProgramFolder();                 // the running executable's folder unless the seam is set
+Seam<QString>& ProgramFolderSeam();      // empty text: the executable's folder
+inline void SetProgramFolder(const QString& folder) { ProgramFolderSeam().Set(folder); }
 
 QString AdbPath();
 QString AaptPath();
@@ -14,5 +19,8 @@ QString AaptArmPiePath();
 
 QString AdbCommand(const QString& arguments);   // AdbCommand(" devices")
 QString AaptCommand(const QString& arguments);  // AaptCommand(" d badging \"...\"")
+
+// Sets the runner's command line to adb with these arguments and runs it; returns the output.
+QString RunAdb(DOSOutputs& runner, const QString& arguments);
 
 }  // namespace tools

@@ -17,5 +17,7 @@ class Utf8ChunkDecoder {
   void Convert(const char* data, qsizetype size, QString& out);
 
   QByteArray pending_;
-  QStringDecoder utf8_{QStringDecoder::Utf8, QStringDecoder::Flag::Stateless};
+  // Stateless, as the incomplete tail is kept here; ConvertInitialBom, because a stateless decoder
+  // would otherwise drop EF BB BF at the start of every piece, not only of the output.
+  QStringDecoder utf8_{QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom};
 };

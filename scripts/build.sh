@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
-# Configures and builds into build/ (Release) and places the system's adb and aapt beside the program.
+# Configures and builds into build/ (Release); the build links adb, aapt and aapt-arm-pie beside the
+# program. Arguments are passed to cmake --build (run.sh builds only the program: --target tarnwick).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 generator=()
 command -v ninja >/dev/null && generator=(-G Ninja)
 [ -f build/CMakeCache.txt ] && generator=()
 cmake -S . -B build "${generator[@]}" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j"$(nproc)"
-for tool in adb aapt; do
-  if real=$(command -v "$tool"); then ln -sf "$real" "build/$tool"; fi
-done
+cmake --build build -j"$(nproc)" "$@"

@@ -3,5 +3,5 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 bash "$here/setup.sh"
-bash "$here/build.sh"
+bash "$here/build.sh" --target tarnwick
 exec "$here/../build/tarnwick" "$@"

@@ -10,6 +10,7 @@ packages=(
   adb aapt android-framework-res
   fonts-wqy-microhei
   xvfb xdotool imagemagick
+  desktop-file-utils
 )
 
 missing=()

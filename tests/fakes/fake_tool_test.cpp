@@ -25,7 +25,7 @@ std::string shellQuote(const std::string& text) {
 Result run(const FakeProgramFolder& folder, const std::string& tool, const std::vector<std::string>& args,
            const char* redirect = " 2>&1") {
   std::string command = shellQuote(folder.path().toStdString() + "/" + tool);
-  for (const auto& arg : args) command += " " + shellQuote(arg);
+  for (const auto& arg : args) command.append(" ").append(shellQuote(arg));  // not " " + ...: a false -Wrestrict
   Result result;
   FILE* pipe = ::popen((command + redirect).c_str(), "r");
   if (!pipe) return result;

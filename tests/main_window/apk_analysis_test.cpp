@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "runner/text_paths.h"
 #include "main_window/log_box.h"
 #include "main_window/morvell.h"
 #include "platform/foreground.h"
@@ -38,7 +39,6 @@ class ApkStartup : public ::testing::Test {
  protected:
   void SetUp() override {
     Module1::ResetSharedState();
-    platform::SetForegroundProbe([](const QWidget*) { return false; });
     folder = std::make_unique<FakeProgramFolder>(true, !realAapt);
     if (realAapt) {
       if (!RealAaptAvailable()) GTEST_SKIP() << "/usr/bin/aapt is not installed";
@@ -50,10 +50,7 @@ class ApkStartup : public ::testing::Test {
                                        "/dev/fuse 114G 16G 98G 15% /storage/emulated\\r\\n\n"
                                        "when shell dumpsys package com.example.demo\nout     versionCode=1203 minSdk=24\\r\\n\n"));
   }
-  void TearDown() override {
-    window.reset();
-    platform::SetForegroundProbe(nullptr);
-  }
+  void TearDown() override { window.reset(); }
 
   // Builds the APK in a fresh source folder, so no resource of an earlier build slips in.
   QString Build(const TestApkRecipe& recipe, const QString& name = QStringLiteral("demo game.apk")) {
@@ -79,6 +76,8 @@ class ApkStartup : public ::testing::Test {
   }
 
   bool realAapt = true;
+  Seam<std::function<bool(const QWidget*)>>::Override inBackground{platform::ForegroundSeam(),
+                                                                   [](const QWidget*) { return false; }};
   int builds = 0;
   QTemporaryDir apkDir, work;
   std::unique_ptr<FakeProgramFolder> folder;
@@ -93,8 +92,8 @@ TEST_F(ApkStartup, RealApkShowsIconLabelsStatusAndStorage) {
   EXPECT_EQ(window->Picture1->Picture().size(), QSize(48, 48));
   EXPECT_EQ(FilesIn(apkDir.path()), QStringList{"demo game.apk"});
   EXPECT_EQ(LeftInProgramFolder(), QStringList{}) << "the icon copy is deleted";
-  EXPECT_TRUE(window->ZipRenamePending);
-  EXPECT_EQ(window->ZipPath, apkDir.path() + QStringLiteral("/demo game.zip"));
+  EXPECT_FALSE(window->ZipRenamePending) << "the APK is read under its own name";
+  EXPECT_TRUE(window->ZipPath.isEmpty());
   EXPECT_EQ(LabelTexts(10), QStringList({QStringLiteral("头显游戏"), "com.example.demo", "1.2.10", "1210", "demo game.apk",
                                          " 1203 (Older)", "114 Gb", "16 Gb", "98 Gb", "15 %"}));
   EXPECT_EQ(LabelTexts(4, true), LabelTexts(4));
@@ -112,7 +111,9 @@ TEST_F(ApkStartup, BadFilesOrNoAaptEndStartUpWithEmptyLabelsAndTheirNames) {
        {std::pair{"notes.apk", "not a zip at all"}, {"empty.apk", ""}, {"gone.apk", nullptr}, {"no aapt.apk", ""}}) {
     if (QString(file) == "no aapt.apk") QFile::remove(folder->path() + QStringLiteral("/aapt"));
     const QString path = apkDir.path() + '/' + file;
-    if (content) ASSERT_TRUE(WriteFile(path, content));
+    if (content) {
+      ASSERT_TRUE(WriteFile(path, content));
+    }
     Load(path);
     EXPECT_EQ(LabelTexts(4), QStringList({"", "", "", ""})) << file;
     EXPECT_EQ(window->ManifestPermCount, 0) << file;
@@ -128,13 +129,17 @@ TEST_F(ApkStartup, BadFilesOrNoAaptEndStartUpWithEmptyLabelsAndTheirNames) {
 
 TEST_F(ApkStartup, ApkThatIsNotRenamedStillShowsItsIconAndEveryFileKeepsItsName) {
   for (const auto& [name, usersZip] : {std::pair{"demo.APK", false}, {"demo.apk", true}}) {
-    if (usersZip) ASSERT_TRUE(WriteFile(apkDir.path() + QStringLiteral("/demo.zip"), "mine"));
+    if (usersZip) {
+      ASSERT_TRUE(WriteFile(apkDir.path() + QStringLiteral("/demo.zip"), "mine"));
+    }
     Load(Build({}, name));
     window->Timer3_Timer();
     EXPECT_TRUE(window->ZipPath.isEmpty()) << name;
     EXPECT_EQ(window->Picture1->Picture().size(), QSize(48, 48)) << name;
     EXPECT_EQ(FilesIn(apkDir.path()), usersZip ? QStringList({"demo.apk", "demo.zip"}) : QStringList{name}) << name;
-    if (usersZip) EXPECT_EQ(ReadFile(apkDir.path() + QStringLiteral("/demo.zip")), "mine");
+    if (usersZip) {
+      EXPECT_EQ(ReadFile(apkDir.path() + QStringLiteral("/demo.zip")), "mine");
+    }
     for (const QString& file : FilesIn(apkDir.path())) QFile::remove(apkDir.path() + '/' + file);
   }
 }

@@ -4,32 +4,46 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
-#include <stdexcept>
+#include <zip.h>
+
+#include <QFileInfo>
+#include <cstdlib>
 
 #include "main_window/apk_icon.h"
 #include "test_apk_builder.h"
 
-// Start-up tests cover the names that are never renamed (not "apk", a zip of the user's, missing).
-TEST(ZipRename, RenamesForItsLifetimeAndBackEvenOnAnException) {
-  QTemporaryDir dir;
-  const QString apk = dir.path() + QStringLiteral("/my game.apk");
-  ASSERT_TRUE(QFile(apk).open(QIODevice::WriteOnly));
-  {
-    ZipRenameGuard rename(apk);
-    EXPECT_TRUE(rename.renamed());
-    EXPECT_EQ(rename.zipPath(), dir.path() + QStringLiteral("/my game.zip"));
-    EXPECT_EQ(rename.currentPath(), rename.zipPath());
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"my game.zip"});
-  }
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"my game.apk"});
+namespace {
 
-  try {
-    ZipRenameGuard rename(apk);
-    ASSERT_TRUE(rename.renamed());
-    throw std::runtime_error("copy failed");
-  } catch (const std::runtime_error&) {
+// A zip holding one entry of `size` zero bytes (a few kilobytes once compressed).
+bool WriteZipWithEntry(const QString& path, const char* entry, qint64 size) {
+  int error = 0;
+  zip_t* archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+  if (!archive) return false;
+  void* data = calloc(size, 1);
+  zip_source_t* source = zip_source_buffer(archive, data, size, 1);
+  if (!source || zip_file_add(archive, entry, source, ZIP_FL_ENC_UTF_8) < 0) {
+    zip_source_free(source);
+    zip_discard(archive);
+    return false;
   }
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"my game.apk"});
+  return zip_close(archive) == 0;
+}
+
+}  // namespace
+
+// An icon entry that inflates to gigabytes would hold the window and fill the program's folder.
+TEST(ZipEntryCopy, EntriesOverSixteenMebibytesAreRefused) {
+  QTemporaryDir dir;
+  const QString out = dir.path() + QStringLiteral("/out");
+  ASSERT_TRUE(QDir().mkpath(out));
+  for (const auto& [size, copied] : {std::pair{kMaxIconEntryBytes, true}, {kMaxIconEntryBytes + 1, false}}) {
+    const QString apk = dir.path() + QStringLiteral("/big.apk");
+    ASSERT_TRUE(WriteZipWithEntry(apk, "res/big.png", size));
+    EXPECT_EQ(CopyZipEntry(apk, QStringLiteral("res\\big.png"), out), copied) << size;
+    EXPECT_EQ(QFileInfo(out + QStringLiteral("/big.png")).size(), copied ? size : 0) << size;
+    EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), copied ? 1 : 0) << size;
+    QFile::remove(out + QStringLiteral("/big.png"));
+  }
 }
 
 // Start-up tests cover archives that are not zips, empty or missing.

@@ -18,9 +18,15 @@ TEST(Badging, TableOfOutputVariants) {
     QString expected;
   };
   const QList<Case> cases = {
-      {"label holding the word package overwrites the package name",
+      {"label holding the word package leaves the package name alone",
        "package: name='com.a' versionCode='1'\napplication-label:'my package'\napplication: label='x' icon=''\n", 1,
-       "\napplication: label="},
+       "com.a"},
+      {"label made to look like a package key", "package: name='com.a'\napplication-label:'x' package ';reboot;''\n", 1,
+       "com.a"},
+      {"package name holding the word package", "package: name='com.mypackage.app' versionCode='7' versionName='1'\n", 1,
+       "com.mypackage.app"},
+      {"its versionCode stays readable", "package: name='com.mypackage.app' versionCode='7' versionName='1'\n", 2, "7"},
+      {"only aapt's package line names the package", "application-label:'package: name='evil''\n", 1, ""},
       {"last localized label wins", "application-label:'Game'\napplication-label-zh-CN:'游戏'\n", 4, QStringLiteral("游戏")},
       {"empty icon value keeps the earlier icon",
        "application: label='x' icon='res/a.png'\nlaunchable-activity: name='a.B'  label='' icon=''\n", 9, "res/a.png"},

@@ -12,7 +12,6 @@
 class ConsoleWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    morvell::SetQuitHandler([this] { ++quits; });
     window = std::make_unique<morvell>();
     window->CreateRunner();
     window->objDOS->ReceiveOutputs = [this, echo = window->objDOS->ReceiveOutputs](QString& chunk) {
@@ -20,15 +19,13 @@ class ConsoleWindowTest : public ::testing::Test {
       echo(chunk);
     };
   }
-  void TearDown() override {
-    window.reset();
-    morvell::SetQuitHandler({});
-  }
+  void TearDown() override { window.reset(); }
 
   FakeProgramFolder folder;
   BeepCounter beeps;
   ScriptedDialogs dialogs;
   std::unique_ptr<morvell> window;
   int quits = 0;
+  Seam<std::function<void()>>::Override quitHandler{morvell::QuitSeam(), [this] { ++quits; }};
   int beepsAtFirstChunk = -1;  // beeps counted when a command's output first arrived
 };

@@ -32,13 +32,9 @@ QString DeviceScenario(const QString& dumpsys) {
 // counts as the foreground window; the fake adb is in its program folder.
 class PollWindowTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    platform::SetForegroundProbe([this](const QWidget*) { return foreground; });
-    NewWindow();
-  }
+  void SetUp() override { NewWindow(); }
   void TearDown() override {
     window.reset();
-    platform::SetForegroundProbe({});
     Module1::ResetSharedState();
   }
   void NewWindow() {
@@ -64,6 +60,8 @@ class PollWindowTest : public ::testing::Test {
   }
 
   bool foreground = true;
+  Seam<std::function<bool(const QWidget*)>>::Override foregroundProbe{platform::ForegroundSeam(),
+                                                                      [this](const QWidget*) { return foreground; }};
   FakeProgramFolder folder;
   ScriptedDialogs dialogs;
   std::unique_ptr<morvell> window;
@@ -112,6 +110,21 @@ TEST_F(DevicePoll, ButtonTable) {
     for (QPushButton* b : DeviceButtons()) enabled << b->isEnabled();
     EXPECT_EQ(enabled, c.enabledAfter) << c.name;
     EXPECT_EQ(folder.calls(), c.calls) << c.name;
+  }
+}
+
+// adb's first call starts its server and says so; those lines are no device.
+TEST_F(DevicePoll, AdbServerStartLinesAreNoDevice) {
+  const QString started = "out * daemon not running; starting now at tcp:5037\\n* daemon started successfully\\n"
+                          "List of devices attached\\n";
+  for (const auto& [answer, connected] : {std::pair{started + "\\n", false}, {started + "1WMHH0000000\\tdevice\\n\\n", true},
+                                          {QString("out * daemon started successfully\\r\\n") + QString(30, 'x'), false}}) {
+    NewWindow();
+    folder.setScenario(QStringLiteral("adb"), "when devices\n" + answer + "\n");
+    for (QPushButton* b : DeviceButtons()) b->setEnabled(!connected);
+    window->Timer3_Timer();
+    EXPECT_EQ(window->Command6->isEnabled(), connected) << answer.toStdString();
+    EXPECT_EQ(window->Command1->isEnabled(), connected) << answer.toStdString();
   }
 }
 
@@ -225,7 +238,9 @@ TEST_F(StartupComparison, ReplacesTheLogStoresTheInstalledBuildAndShowsTheOutcom
     EXPECT_EQ(window->txtOutputs->Text(), c.log) << c.name;
     EXPECT_EQ(window->BadgingInfo[6], c.installed) << c.name;
     EXPECT_EQ(window->Label6->text(), c.caption) << c.name;
-    if (c.installed.isEmpty()) EXPECT_EQ(window->Label6->toolTip(), "designed") << c.name;
+    if (c.installed.isEmpty()) {
+      EXPECT_EQ(window->Label6->toolTip(), "designed") << c.name;
+    }
     EXPECT_EQ(vbcolor::BackColor(window->Label6), c.green ? vbcolor::Rgb(0, 255, 0) : designedBack) << c.name;
     EXPECT_EQ(window->Command4->isEnabled(), c.uninstallEnabled) << c.name;
     EXPECT_EQ(window->Command5->isEnabled(), c.uninstallEnabled) << c.name;

@@ -20,7 +20,6 @@ class DeviceWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     Module1::ResetSharedState();
-    SetWaitClock([moment = QDateTime::currentDateTime()]() mutable { return moment = moment.addMSecs(500); });
     folder.deviceRoot();
     window = std::make_unique<morvell>();
     window->CreateRunner();
@@ -30,7 +29,6 @@ class DeviceWindowTest : public ::testing::Test {
   }
   void TearDown() override {
     window.reset();
-    SetWaitClock({});
     Module1::ResetSharedState();
   }
 
@@ -42,6 +40,8 @@ class DeviceWindowTest : public ::testing::Test {
   }
   QString Log() const { return window->txtOutputs->Text(); }
 
+  Seam<std::function<QDateTime()>>::Override fastClock{
+      WaitClockSeam(), [moment = QDateTime::currentDateTime()]() mutable { return moment = moment.addMSecs(500); }};
   FakeProgramFolder folder;
   BeepCounter beeps;
   ScriptedDialogs dialogs;

@@ -3,6 +3,7 @@
 #include <QList>
 #include <optional>
 
+#include "runner/text_paths.h"
 #include "main_window/disk_space.h"
 
 namespace {

@@ -25,7 +25,9 @@ TEST(HeadsetSettings, EveryLineIsOneSetpropAndPairsSetWidthBeforeHeight) {
       const QString& caption = setting.buttonCaption;
       bool capture = caption.endsWith('p');
       EXPECT_TRUE(setting.arguments[1].endsWith(' ' + (capture ? caption.chopped(1) : caption)));
-      if (!capture) EXPECT_TRUE(setting.arguments[0].endsWith(' ' + caption));
+      if (!capture) {
+        EXPECT_TRUE(setting.arguments[0].endsWith(' ' + caption));
+      }
     }
   }
   EXPECT_EQ(frame, kHeadsetFrameCount - 1);

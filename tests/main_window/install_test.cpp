@@ -85,7 +85,7 @@ TEST_F(Install, NoPackageNameLeavesTheDevicesObbFoldersAlone) {
   PutBesideApk("main.1.obb");
   folder.putOnDevice("Android/obb/com.other/keep.obb");
   dialogs.OnModal(ConfirmPicker);
-  for (const QString& name : {QString(), QString("com.x\nrm")}) {
+  for (const QString& name : {QString(), QString("com.x\nrm"), QString(".."), QString("a;reboot")}) {
     window->Label2->setText(name);
     folder.clearCalls();
     window->txtOutputs->SetText("");
@@ -135,6 +135,8 @@ TEST_F(Install, CandidatesPresenceAndSkippedRowsDecideRemovalAndPushes) {
        Skipped("a.obb") + Skipped("b.obb") + Skipped("c.obb"), {}},
       {"all present, capitals count", {"MAIN.OBB", "patch.obb"}, {"main.obb", "patch.obb"}, ConfirmPicker,
        Line(kSkipAll), {}},
+      {"a name inside another name is not present", {"a.obb"}, {"data.obb"}, ConfirmPicker,
+       Line(kRemoveFolder) + Sent("a.obb"), {kRemoval, Push("a.obb")}},
       {"some present: no removal", {"a.obb", "b.obb"}, {"a.obb"}, ConfirmPicker,
        Skipped("a.obb") + Sent("b.obb"), {Push("b.obb")}},
       {"rows past the seventeenth are always pushed", twenty, {}, SkipRowsAndConfirm(17),
@@ -169,8 +171,9 @@ TEST_F(Install, CandidatesPresenceAndSkippedRowsDecideRemovalAndPushes) {
     EXPECT_EQ(folder.calls().filter(QRegularExpression("^adb (push|shell rm) ")), c.changes) << c.what;
     EXPECT_EQ(counted.count(), c.beeps) << c.what;
     for (const QString& file : c.beside)
-      if (c.log.contains(Sent(file)))
+      if (c.log.contains(Sent(file))) {
         EXPECT_TRUE(folder.onDevice("Android/obb/com.x/" + QFileInfo(file).fileName())) << file.toStdString();
+      }
   }
 }
 
@@ -252,4 +255,25 @@ TEST_F(Install, ThreeHundredCandidatesStopAtTheArraysEnd) {
   EXPECT_EQ(Module1::ObbFileNames[255], "f254.obb");
   EXPECT_EQ(Module1::ObbFileNames[256], QString());
   EXPECT_EQ(Log(), Line(kTryConnecting) + Line(kSkipAll) + Line(kAllDone));
+}
+
+// A '"' in a local path must not pick another file ("a\"b.apk" beside "ab.apk") nor merge two
+// push arguments: each path reaches the tool as one unchanged argument.
+TEST_F(Install, PathsWithQuotesReachTheToolsUnchanged) {
+  PutBesideApk("ab.apk", "other");
+  PutBesideApk("x\"y.obb");
+  window->ApkPath = apkFolder + "a\"b.apk";
+  PutBesideApk("a\"b.apk", "mine");
+  dialogs.OnModal(ConfirmPicker);
+  const auto logged = [](const QString& path) { return '"' + QString(path).replace('"', "\\\"") + '"'; };
+
+  window->RunBadging();
+  window->Command1_Click();
+
+  const QStringList calls = folder.calls();
+  EXPECT_EQ(calls.first(), "aapt d badging " + logged(apkFolder + "a\"b.apk"));
+  EXPECT_TRUE(calls.contains("adb install -r " + logged(apkFolder + "a\"b.apk"))) << calls.join('\n').toStdString();
+  EXPECT_TRUE(calls.contains("adb push " + logged(apkFolder + "x\"y.obb") + ' ' + logged("/sdcard/Android/obb/com.x/x\"y.obb")))
+      << calls.join('\n').toStdString();
+  EXPECT_TRUE(folder.onDevice("Android/obb/com.x/x\"y.obb"));
 }

@@ -22,18 +22,14 @@ class Logo : public ConsoleWindowTest {
  protected:
   void SetUp() override {
     ConsoleWindowTest::SetUp();
-    platform::SetUrlOpener([this](const QString& address) {
-      opened << address;
-      return true;
-    });
     for (PictureBox* frame : window->Picture2) frame->hide();  // as start-up leaves them
     window->LogoFrame = 0;
   }
-  void TearDown() override {
-    platform::SetUrlOpener({});
-    ConsoleWindowTest::TearDown();
-  }
   QStringList opened;
+  Seam<std::function<bool(const QString&)>>::Override opener{platform::UrlOpenerSeam(), [this](const QString& address) {
+                                                               opened << address;
+                                                               return true;
+                                                             }};
 };
 
 TEST_F(Logo, FramesShowOneAtATimeFromFrameOneAndWrapToZeroOnTheTwentyThirdTick) {

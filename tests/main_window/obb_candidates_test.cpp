@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "runner/text_paths.h"
 #include "main_window/morvell.h"
 #include "main_window/obb_candidates.h"
 
@@ -55,9 +56,9 @@ TEST(ObbCandidates, PackageFolderWinsOverFilesBesideTheApk) {
   const ObbCollection empty = CollectObbCandidates(folder, "com.empty");
   EXPECT_TRUE(empty.fromPackageFolder);
   EXPECT_TRUE(empty.candidates.isEmpty());
-  for (const QString& package : {"com.other", ""}) {
+  for (const char* package : {"com.other", ""}) {
     const ObbCollection beside = CollectObbCandidates(folder, package);
-    EXPECT_FALSE(beside.fromPackageFolder) << package.toStdString();
+    EXPECT_FALSE(beside.fromPackageFolder) << package;
     ASSERT_EQ(beside.candidates.size(), 1);
     EXPECT_EQ(beside.candidates[0].path, folder + "beside.obb");
   }
@@ -69,8 +70,9 @@ TEST(ObbCandidates, UnlistableOrMissingFolderGivesNothing) {
   QTemporaryDir dir;
   Touch(dir.path() + "/locked/a.obb");
   QFile::setPermissions(dir.path() + "/locked", QFileDevice::WriteOwner);
-  if (QDir(dir.path() + "/locked").entryList(QDir::Files).isEmpty())  // not when run as root
+  if (QDir(dir.path() + "/locked").entryList(QDir::Files).isEmpty()) {  // not when run as root
     EXPECT_TRUE(FilesInFolder(dir.path() + "/locked").isEmpty());
+  }
   QFile::setPermissions(dir.path() + "/locked", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
@@ -101,4 +103,21 @@ TEST(FolderPath, FolderExistsOnlyForFolders) {
   EXPECT_FALSE(FolderExists(dir.path() + "/file"));
   EXPECT_FALSE(FolderExists(dir.path() + "/missing"));
   EXPECT_FALSE(FolderExists(""));
+}
+
+// Only a file line that names exactly the file counts; capitals do not matter.
+TEST(ObbPresence, OnlyAFileLineNamingExactlyThatFileCounts) {
+  const QString listing =
+      "/sdcard/Android/obb/com.x:\r\ntotal 16\r\n"
+      "drwxrwx--x 2 u0_a123 ext_data_rw 4096 2026-01-01 00:00 .\r\n"
+      "drwxrwx--x  2 u0_a123  ext_data_rw  4096 2026-01-01 00:00 sub.obb\r\n"
+      "-rw-rw---- 1 u0_a123 ext_data_rw 3 2026-01-01 00:00 data.obb\r\n"
+      "-rw-rw----  1 u0_a123  ext_data_rw    12 2026-01-01 00:00 main 1.obb\r\n"
+      "-rw-rw---- 1 u0_a123 ext_data_rw 3 2026-01-01 00:00 PATCH.OBB\n"
+      "ls: /sdcard/Android/obb/com.x/gone.obb: No such file or directory\n";
+  for (const auto& [name, present] :
+       {std::pair{"data.obb", true}, {"a.obb", false}, {"ta.obb", false}, {"main 1.obb", true}, {"1.obb", false},
+        {"patch.obb", true}, {"sub.obb", false}, {"com.x", false}, {"gone.obb", false}, {"directory", false},
+        {"", false}})
+    EXPECT_EQ(ListingNamesFile(listing, QString::fromUtf8(name)), present) << name;
 }

@@ -26,8 +26,10 @@ TEST_F(ObbPicker, LoadShowsOneRowPerCandidateUpToSeventeen) {
     for (int r = 0; r <= Form3::kRows; ++r) {
       EXPECT_EQ(picker.Frame1[r]->isVisibleTo(&picker), r < rows) << candidates << " row " << r;
       EXPECT_EQ(picker.Check1[r]->isVisibleTo(&picker), r < rows) << candidates << " row " << r;
-      if (r < rows) EXPECT_EQ(picker.Label1[r]->text(), QString("file%1.obb").arg(r + 1));
-      if (r < rows) EXPECT_FALSE(picker.Check1[r]->isChecked());
+      if (r < rows) {
+        EXPECT_EQ(picker.Label1[r]->text(), QString("file%1.obb").arg(r + 1));
+        EXPECT_FALSE(picker.Check1[r]->isChecked());
+      }
     }
     EXPECT_EQ(picker.Label1[Form3::kTopBand]->text(), "game.apk");
   }

@@ -26,14 +26,10 @@ inline QSettings SettingsStore() {
 class StartupTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    platform::SetForegroundProbe([](const QWidget*) { return false; });
-    morvell::SetQuitHandler([this] { ++quits; });
     Fresh();
   }
   void TearDown() override {
     window.reset();
-    morvell::SetQuitHandler(nullptr);
-    platform::SetForegroundProbe(nullptr);
     SettingsStore().clear();
   }
 
@@ -62,6 +58,9 @@ class StartupTest : public ::testing::Test {
   std::optional<ScriptedDialogs> dialogs;
   std::optional<BeepCounter> beeps;
   int quits = 0;
+  Seam<std::function<bool(const QWidget*)>>::Override inBackground{platform::ForegroundSeam(),
+                                                                   [](const QWidget*) { return false; }};
+  Seam<std::function<void()>>::Override quitHandler{morvell::QuitSeam(), [this] { ++quits; }};
   std::unique_ptr<QWidget> splash = std::make_unique<QWidget>();
   std::unique_ptr<morvell> window;
 };

@@ -82,12 +82,26 @@ TEST_F(StartupTest, FirstRunIntegrationEndsTheProgramWhateverTheAnswer) {
   }
 }
 
+// A store that cannot be written must not report success: the error box shows and the program ends.
+TEST_F(StartupTest, SettingsStoreThatCannotBeWrittenFailsTheIntegration) {
+  const QString file = SettingsStore().fileName();
+  QFile::remove(file);
+  ASSERT_TRUE(QDir().mkpath(file));
+  Load();
+  QDir(file).removeRecursively();
+
+  EXPECT_EQ(Seen(*dialogs), QStringList({kBox1, kBox2, kBox3}));
+  EXPECT_EQ(beeps->count(), 0);
+  EXPECT_EQ(quits, 1);
+  EXPECT_EQ(Get("Explentry"), QStringLiteral("<missing>"));
+}
+
 TEST_F(StartupTest, DesktopEntryOpensApkFilesWithOneSeparatorAndTheNextStartDoesNotAsk) {
   EXPECT_EQ(VerbExecutablePath("/opt/tarnwick", "tarnwick"), QStringLiteral("/opt/tarnwick/tarnwick"));
   EXPECT_EQ(VerbExecutablePath("/opt/tarnwick/", "tarnwick"), QStringLiteral("/opt/tarnwick/tarnwick"));
   EXPECT_EQ(VerbExecutablePath("/", "tarnwick"), QStringLiteral("/tarnwick"));
 
-  tools::SetProgramFolder(tools.path() + '/');
+  auto folderWithSlash = ScopedOverride(tools::ProgramFolderSeam(), tools.path() + '/');
   Load();
   QString program = tools.path() + '/' + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
   QString entry = DesktopEntry();

@@ -17,15 +17,12 @@ namespace {
 
 // A runner whose chunks are recorded, with the log sink and the dialogs captured.
 struct RunnerHarness {
-  RunnerHarness() {
-    runner.ReceiveOutputs = [this](QString& chunk) { chunks.append(chunk); };
-    SetCommandErrorSink([this](const QString& block) { log += block; });
-  }
-  ~RunnerHarness() { SetCommandErrorSink({}); }
+  RunnerHarness() { runner.ReceiveOutputs = [this](QString& chunk) { chunks.append(chunk); }; }
 
   DOSOutputs runner;
   QStringList chunks;
   QString log;
+  Seam<CommandErrorSink>::Override sink{CommandErrorSeam(), [this](const QString& block) { log += block; }};
   ScriptedDialogs dialogs;
 };
 
@@ -135,6 +132,28 @@ TEST(DOSOutputs, CharacterSplitBetweenReadsArrivesWhole) {
   QString result = h.runner.ExecuteCommand(tools::AdbCommand(" shell cat"));
   EXPECT_EQ(result, QString(255, 'a') + "中文标签");
   for (const QString& chunk : h.chunks) EXPECT_FALSE(chunk.contains(QChar::ReplacementCharacter));
+}
+
+// EF BB BF is a character like any other here, wherever a read happens to begin.
+TEST(DOSOutputs, ByteOrderMarksAreHandedOnWhereverAReadStarts) {
+  FakeProgramFolder folder;
+  const QString bom(QChar(0xFEFF));
+  struct Case {
+    const char* what;
+    QString scenario;
+    QString expected;
+  };
+  const QList<Case> cases = {
+      {"after a pause", "out aaaaaaaaaa\nsleep 30\nout \\xEF\\xBB\\xBFB\n", "aaaaaaaaaa" + bom + "B"},
+      {"at the start", "out \\xEF\\xBB\\xBFB\n", bom + "B"},
+      {"split between reads", "out \\xEF\\xBB\nsleep 30\nout \\xBFB\n", bom + "B"},
+  };
+  for (const Case& c : cases) {
+    folder.setScenario("adb", "when *\n" + c.scenario);
+    RunnerHarness h;
+    EXPECT_EQ(h.runner.ExecuteCommand(tools::AdbCommand(" shell cat")), c.expected) << c.what;
+    EXPECT_EQ(h.chunks.join(""), c.expected) << c.what;
+  }
 }
 
 TEST(DOSOutputs, ArgumentsReachTheChildUntouchedByAnyShell) {

@@ -42,16 +42,12 @@ class SteppingClock {
   int reads_ = 0;
 };
 
-struct WaitClockGuard {
-  ~WaitClockGuard() { SetWaitClock({}); }
-};
 
 }  // namespace
 
 TEST(WaitSeconds, EndsAtTheRightMomentAcrossMidnight) {
-  WaitClockGuard guard;
   auto clock = std::make_shared<SteppingClock>(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59, 900)), 10);
-  SetWaitClock([clock] { return (*clock)(); });
+  auto scoped = ScopedOverride(WaitClockSeam(), [clock] { return (*clock)(); });
   WaitSeconds(0.2f);
   QDateTime last = clock->now_.addMSecs(-clock->stepMs_);
   EXPECT_EQ(last.date(), QDate(2027, 1, 1));
@@ -60,7 +56,6 @@ TEST(WaitSeconds, EndsAtTheRightMomentAcrossMidnight) {
 }
 
 TEST(WaitSeconds, ProcessesEventsWhileWaitingButNotForZeroOrLess) {
-  WaitClockGuard guard;
   for (float seconds : {0.0f, -1.0f}) {
     bool ran = false;
     QTimer::singleShot(0, [&ran] { ran = true; });
@@ -76,9 +71,8 @@ TEST(WaitSeconds, ProcessesEventsWhileWaitingButNotForZeroOrLess) {
 }
 
 TEST(WaitSeconds, EndsWhenTheDateJumpsFurther) {
-  WaitClockGuard guard;
   int reads = 0;
-  SetWaitClock([&reads] {
+  auto scoped = ScopedOverride(WaitClockSeam(), [&reads] {
     ++reads;
     return reads == 1 ? QDateTime(QDate(2026, 12, 8), QTime(12, 0)) : QDateTime(QDate(2026, 12, 10), QTime(0, 0));
   });

@@ -17,17 +17,17 @@ void writeFile(const QString& path, const QByteArray& content) {
 
 }  // namespace
 
-FakeProgramFolder::FakeProgramFolder(bool withAdb, bool withAapt) : previousFolder_(tools::ProgramFolder()) {
+FakeProgramFolder::FakeProgramFolder(bool withAdb, bool withAapt) {
   if (!dir_.isValid()) throw std::runtime_error("cannot create a temporary program folder");
-  for (const QString tool : {QStringLiteral("adb"), QStringLiteral("aapt")}) {
+  for (const QString& tool : {QStringLiteral("adb"), QStringLiteral("aapt")}) {
     if ((tool == "adb" && !withAdb) || (tool == "aapt" && !withAapt)) continue;
     if (!QFile::link(QStringLiteral(FAKES_DIR "/") + tool, dir_.filePath(tool)))
       throw std::runtime_error("cannot link the fake " + tool.toStdString());
   }
-  tools::SetProgramFolder(path());
+  folder_.emplace(tools::ProgramFolderSeam(), path());
 }
 
-FakeProgramFolder::~FakeProgramFolder() { tools::SetProgramFolder(previousFolder_); }
+FakeProgramFolder::~FakeProgramFolder() = default;
 
 QString FakeProgramFolder::path() const { return dir_.path(); }
 

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <optional>
+
+#include "runner/tools.h"
 
 // A temporary program folder holding links to the fake adb and aapt; points the tools' folder at it.
 class FakeProgramFolder {
@@ -24,5 +27,5 @@ class FakeProgramFolder {
   QString devicePath(const QString& relPath) const;
 
   QTemporaryDir dir_;
-  QString previousFolder_;
+  std::optional<Seam<QString>::Override> folder_;
 };

@@ -3,11 +3,6 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "platform/beep.h"
-
-ScriptedDialogs::ScriptedDialogs() { platform::SetDialogs(this); }
-ScriptedDialogs::~ScriptedDialogs() { platform::SetDialogs(nullptr); }
-
 int ScriptedDialogs::MsgBox(const QString& text, int style, const QString& title) {
   boxes_.append({text, style, title});
   if (!answers_.empty()) {
@@ -25,10 +20,3 @@ void ScriptedDialogs::ShowModal(QWidget* form) {
   if (modalAction_) modalAction_(form);
   if (guard && guard->isVisible()) guard->hide();
 }
-
-BeepCounter::BeepCounter() : count_(std::make_shared<int>(0)) {
-  auto count = count_;
-  platform::SetBeepHandler([count] { ++*count; });
-}
-
-BeepCounter::~BeepCounter() { platform::SetBeepHandler({}); }

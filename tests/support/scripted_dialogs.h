@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 
+#include "platform/beep.h"
 #include "platform/dialogs.h"
 
 struct RecordedBox {
@@ -17,8 +18,7 @@ struct RecordedBox {
 
 class ScriptedDialogs : public platform::Dialogs {
  public:
-  ScriptedDialogs();   // installs itself
-  ~ScriptedDialogs() override;  // restores the real dialogs
+  ScriptedDialogs() = default;  // in force while it lives
 
   // Answers for the next boxes, in order; an empty queue answers OK (or Yes for Yes/No boxes).
   void QueueAnswer(int answer) { answers_.push_back(answer); }
@@ -36,15 +36,15 @@ class ScriptedDialogs : public platform::Dialogs {
   QList<QWidget*> modalForms_;
   std::deque<int> answers_;
   std::function<void(QWidget*)> modalAction_;
+  Seam<platform::Dialogs*>::Override installed_{platform::DialogsSeam(), this};
 };
 
 // Counts beeps while it lives.
 class BeepCounter {
  public:
-  BeepCounter();
-  ~BeepCounter();
   int count() const { return *count_; }
 
  private:
-  std::shared_ptr<int> count_;
+  std::shared_ptr<int> count_ = std::make_shared<int>(0);
+  Seam<std::function<void()>>::Override handler_{platform::BeepSeam(), [count = count_] { ++*count; }};
 };

@@ -6,17 +6,23 @@
 
 using flexgrid::Change;
 
-FlexGridModel::FlexGridModel() : backColor_(vbcolor::kWindowBackground) {
-  colWidths_.assign(2, flexgrid::kDefaultColWidth);
-  colAlignments_.assign(2, flexgrid::kAlignGeneral);
-  Rows(2);
+FlexGridModel::FlexGridModel() : columns_(2), backColor_(vbcolor::kWindowBackground) { Rows(2); }
+
+void FlexGridModel::ResizeColumn(Column& column) const {
+  column.texts.resize(heights_.size());
+  if (!column.backColors.empty()) column.backColors.resize(heights_.size());
+  if (!column.pictures.empty()) column.pictures.resize(heights_.size());
 }
 
 void FlexGridModel::Rows(int count) {
   if (count < fixedRows_ || count == Rows()) return;
-  for (int r = count; r < Rows(); ++r) totalRowHeight_ -= rows_[r].height;
+  if (count < Rows()) StoreInRowOrder();
+  for (int r = count; r < Rows(); ++r) totalRowHeight_ -= heights_[r];
   int before = Rows();
-  rows_.resize(count, RowData{std::vector<Cell>(Cols()), flexgrid::kDefaultRowHeight});
+  heights_.resize(count, flexgrid::kDefaultRowHeight);
+  physical_.resize(count);
+  for (int r = before; r < count; ++r) physical_[r] = r;
+  for (Column& column : columns_) ResizeColumn(column);
   if (count > before) totalRowHeight_ += qint64(count - before) * flexgrid::kDefaultRowHeight;
   ClampPositions();
   Changed(Change::Layout);
@@ -24,9 +30,9 @@ void FlexGridModel::Rows(int count) {
 
 void FlexGridModel::Cols(int count) {
   if (count < fixedCols_ || count == Cols()) return;
-  colWidths_.resize(count, flexgrid::kDefaultColWidth);
-  colAlignments_.resize(count, flexgrid::kAlignGeneral);
-  for (RowData& row : rows_) row.cells.resize(count);
+  int before = Cols();
+  columns_.resize(count);
+  for (int c = before; c < count; ++c) ResizeColumn(columns_[c]);
   ClampPositions();
   Changed(Change::Layout);
 }
@@ -83,37 +89,38 @@ void FlexGridModel::ColSel(int col) {
 
 QString FlexGridModel::TextMatrix(int row, int col) const {
   if (!ValidRow(row) || !ValidCol(col)) return QString();
-  return rows_[row].cells[col].text;
+  return columns_[col].texts[At(row)];
 }
 
 void FlexGridModel::TextMatrix(int row, int col, const QString& text) {
   if (!ValidRow(row) || !ValidCol(col)) return;
-  rows_[row].cells[col].text = text;
+  columns_[col].texts[At(row)] = text;
   Changed(Change::Cells);
 }
 
-int FlexGridModel::ColWidth(int col) const { return ValidCol(col) ? colWidths_[col] : 0; }
+int FlexGridModel::ColWidth(int col) const { return ValidCol(col) ? columns_[col].width : 0; }
 
 void FlexGridModel::ColWidth(int col, int twips) {
   if (!ValidCol(col) || twips < 0) return;
-  colWidths_[col] = twips;
+  columns_[col].width = twips;
   Changed(Change::Layout);
 }
 
-int FlexGridModel::ColAlignment(int col) const { return ValidCol(col) ? colAlignments_[col] : 0; }
+int FlexGridModel::ColAlignment(int col) const { return ValidCol(col) ? columns_[col].alignment : 0; }
 
 void FlexGridModel::ColAlignment(int col, int alignment) {
   if (!ValidCol(col)) return;
-  colAlignments_[col] = alignment;
+  columns_[col].alignment = alignment;
   Changed(Change::Cells);
 }
 
-int FlexGridModel::RowHeight(int row) const { return ValidRow(row) ? rows_[row].height : 0; }
+int FlexGridModel::RowHeight(int row) const { return ValidRow(row) ? heights_[At(row)] : 0; }
 
 void FlexGridModel::RowHeight(int row, int twips) {
   if (!ValidRow(row) || twips < 0) return;
-  totalRowHeight_ += twips - rows_[row].height;
-  rows_[row].height = twips;
+  int& height = heights_[At(row)];
+  totalRowHeight_ += twips - height;
+  height = twips;
   Changed(Change::Layout);
 }
 
@@ -124,12 +131,12 @@ void FlexGridModel::TopRow(int row) {
 }
 
 bool FlexGridModel::RowIsVisible(int row) const {
-  if (!ValidRow(row) || rows_[row].height == 0) return false;
+  if (!ValidRow(row) || RowHeight(row) == 0) return false;
   if (row >= fixedRows_ && row < topRow_) return false;
   const qint64 room = ClientHeight();
   qint64 bottom = 0;
-  for (int r = 0; r < std::min(row + 1, fixedRows_); ++r) bottom += rows_[r].height;
-  for (int r = topRow_; r <= row && bottom <= room; ++r) bottom += rows_[r].height;
+  for (int r = 0; r < std::min(row + 1, fixedRows_); ++r) bottom += RowHeight(r);
+  for (int r = topRow_; r <= row && bottom <= room; ++r) bottom += RowHeight(r);
   return bottom <= room;
 }
 
@@ -141,23 +148,27 @@ void FlexGridModel::BackColor(qint32 colour) {
 qint32 FlexGridModel::CellBackColor() const { return CellBackColorAt(row_, col_).value_or(0); }
 
 void FlexGridModel::CellBackColor(qint32 colour) {
-  rows_[row_].cells[col_].backColor = colour;
+  auto& colours = columns_[col_].backColors;
+  if (colours.empty()) colours.resize(heights_.size());
+  colours[At(row_)] = colour;
   Changed(Change::Cells);
 }
 
 std::optional<qint32> FlexGridModel::CellBackColorAt(int row, int col) const {
-  if (!ValidRow(row) || !ValidCol(col)) return std::nullopt;
-  return rows_[row].cells[col].backColor;
+  if (!ValidRow(row) || !ValidCol(col) || columns_[col].backColors.empty()) return std::nullopt;
+  return columns_[col].backColors[At(row)];
 }
 
 void FlexGridModel::CellPicture(const QImage& picture) {
-  rows_[row_].cells[col_].picture = picture;
+  auto& pictures = columns_[col_].pictures;
+  if (pictures.empty()) pictures.resize(heights_.size());
+  pictures[At(row_)] = picture;
   Changed(Change::Cells);
 }
 
 QImage FlexGridModel::CellPictureAt(int row, int col) const {
-  if (!ValidRow(row) || !ValidCol(col)) return QImage();
-  return rows_[row].cells[col].picture;
+  if (!ValidRow(row) || !ValidCol(col) || columns_[col].pictures.empty()) return QImage();
+  return columns_[col].pictures[At(row)];
 }
 
 QString FlexGridModel::Clip() const {
@@ -168,7 +179,7 @@ QString FlexGridModel::Clip() const {
     if (r > top) clip += QLatin1Char('\r');
     for (int c = left; c <= right; ++c) {
       if (c > left) clip += QLatin1Char('\t');
-      clip += rows_[r].cells[c].text;
+      clip += columns_[c].texts[At(r)];
     }
   }
   return clip;

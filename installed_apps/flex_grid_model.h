@@ -38,9 +38,9 @@ class FlexGridModel {
   FlexGridModel();  // 2 rows, 2 columns, one fixed row and one fixed column
   virtual ~FlexGridModel() = default;
 
-  int Rows() const { return static_cast<int>(rows_.size()); }
+  int Rows() const { return static_cast<int>(physical_.size()); }
   void Rows(int count);  // at least FixedRows; new rows are empty at the default height
-  int Cols() const { return static_cast<int>(colWidths_.size()); }
+  int Cols() const { return static_cast<int>(columns_.size()); }
   void Cols(int count);  // at least FixedCols
   int FixedRows() const { return fixedRows_; }
   void FixedRows(int count);  // 0 to Rows - 1
@@ -112,23 +112,27 @@ class FlexGridModel {
   virtual void Changed(flexgrid::Change) {}
 
  private:
-  struct Cell {
-    QString text;
-    std::optional<qint32> backColor;
-    QImage picture;
-  };
-  struct RowData {
-    std::vector<Cell> cells;
-    int height = flexgrid::kDefaultRowHeight;
+  // Column by column, so that a sort reads its key column in one sweep. Colours and pictures
+  // stay empty until a cell of the column gets one.
+  struct Column {
+    std::vector<QString> texts;
+    std::vector<std::optional<qint32>> backColors;
+    std::vector<QImage> pictures;
+    int width = flexgrid::kDefaultColWidth;
+    int alignment = flexgrid::kAlignGeneral;
   };
 
   bool ValidRow(int row) const { return row >= 0 && row < Rows(); }
   bool ValidCol(int col) const { return col >= 0 && col < Cols(); }
+  // Where a row's cells and height are stored: a sort reorders this list, not the cells.
+  int At(int row) const { return physical_[row]; }
   void ClampPositions();
+  void ResizeColumn(Column& column) const;
+  void StoreInRowOrder();
 
-  std::vector<RowData> rows_;
-  std::vector<int> colWidths_;
-  std::vector<int> colAlignments_;
+  std::vector<Column> columns_;
+  std::vector<int> heights_;
+  std::vector<int> physical_;
   int fixedRows_ = 1;
   int fixedCols_ = 1;
   int row_ = 1;

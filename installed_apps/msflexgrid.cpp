@@ -58,9 +58,7 @@ void MSFlexGrid::SyncScrollBars() {
   vertical->setPageStep(std::max(1, ClientHeight() / flexgrid::kDefaultRowHeight));
   vertical->setValue(TopRow());
 
-  // A view on its first scrollable column stays there when the number of fixed columns changes.
-  if (leftCol_ == firstScrollCol_) leftCol_ = FixedCols();
-  firstScrollCol_ = FixedCols();
+  if (FixedCols() != fixedColsSeen_) leftCol_ = fixedColsSeen_ = FixedCols();
   leftCol_ = std::clamp(leftCol_, FixedCols(), MaxLeftCol());
   QScrollBar* horizontal = horizontalScrollBar();
   horizontal->setRange(FixedCols(), MaxLeftCol());

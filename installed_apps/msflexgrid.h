@@ -64,7 +64,7 @@ class MSFlexGrid : public QAbstractScrollArea, public FlexGridModel {
   int mouseRow_ = 0;
   int mouseCol_ = 0;
   int leftCol_ = 1;
-  int firstScrollCol_ = 1;
+  int fixedColsSeen_ = 1;  // a change of the fixed columns shows the first column again
   bool syncing_ = false;
   bool pressedLeft_ = false;
 };

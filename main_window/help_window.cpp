@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "main_window/form_building.h"
+#include "runner/form_building.h"
 
 namespace {
 constexpr int kClientTwips = 7665;

@@ -9,7 +9,7 @@
 #include <QTimer>
 
 #include "main_window/caption_style.h"
-#include "main_window/form_building.h"
+#include "runner/form_building.h"
 #include "main_window/headset_settings.h"
 #include "main_window/log_box.h"
 #include "main_window/morvell.h"

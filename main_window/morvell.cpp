@@ -8,7 +8,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "main_window/form_building.h"
+#include "runner/form_building.h"
+#include "installed_apps/form4.h"
+#include "installed_apps/progress_window.h"
 #include "main_window/help_window.h"
 #include "main_window/log_box.h"
 #include "main_window/obb_picker.h"
@@ -34,6 +36,7 @@ morvell::morvell(QWidget* parent) : QWidget(parent) {
   connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
   connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
   connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
+  connect(Command9, &QPushButton::clicked, this, [this] { Command9_Click(); });
   connect(Command11, &QPushButton::clicked, this, [this] { Command11_Click(); });
   connect(Command12, &QPushButton::clicked, this, [this] { Command12_Click(); });
   for (int i = 0; i < static_cast<int>(Command13.size()); ++i)

@@ -27,6 +27,8 @@ class Form2;
 class Form3;
 class Form7;
 class Form9;
+class Form4;
+class Form5;
 
 class morvell : public QWidget {
   Q_OBJECT
@@ -93,6 +95,11 @@ class morvell : public QWidget {
   void Picture2_MouseMove(int Index, int Button, int Shift, float X, float Y);
   void Picture2_MouseUp(int Index, int Button, int Shift, float X, float Y);  // console and tools: the release ends a press on the logo
   void Form_QueryUnload();
+
+  // ---- The installed-apps window (installed_apps_button.cpp)
+  void Command9_Click();
+  Form5* Form5Instance();  // the progress window, loaded on first use
+  Form4* Form4Instance();  // the installed-apps window, loaded on first use and kept after it closes
 
   // ---- Log
   void objDOS_ReceiveOutputs(QString& CommandOutputs);
@@ -176,5 +183,7 @@ class morvell : public QWidget {
   std::unique_ptr<Form2> form2_;
   QPointer<QWidget> form3_;  // Form3, gone once its close box unloaded it
   std::unique_ptr<Form7> form7_;
+  std::unique_ptr<Form5> form5_;  // before form4_, which uses it to the end
+  std::unique_ptr<Form4> form4_;
   bool logoLinkOpened_ = false;  // the logo opens its page once per press of the left button
 };

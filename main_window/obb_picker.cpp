@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "main_window/form_building.h"
+#include "runner/form_building.h"
 #include "main_window/morvell.h"
 #include "runner/module1.h"
 #include "runner/vb_color.h"

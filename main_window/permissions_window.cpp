@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-#include "main_window/form_building.h"
+#include "runner/form_building.h"
 
 Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form1"));

@@ -2,7 +2,7 @@
 
 #include <QTimer>
 
-#include "main_window/form_building.h"
+#include "runner/form_building.h"
 #include "runner/picture_box.h"
 
 Form9::Form9(QWidget* parent) : QWidget(parent, Qt::SplashScreen) {

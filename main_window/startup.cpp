@@ -10,7 +10,7 @@
 
 #include "runner/text_paths.h"
 #include "main_window/file_manager_integration.h"
-#include "main_window/form_building.h"
+#include "runner/form_building.h"
 #include "main_window/morvell.h"
 #include "main_window/settings.h"
 #include "main_window/tip_window.h"

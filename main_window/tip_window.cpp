@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "main_window/form_building.h"
+#include "runner/form_building.h"
 #include "main_window/settings.h"
 
 Form7::Form7(QWidget* parent) : QWidget(parent, Qt::Window) {

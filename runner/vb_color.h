@@ -12,6 +12,7 @@ namespace vbcolor {
 
 constexpr qint32 kButtonFace = static_cast<qint32>(0x8000000Fu);
 constexpr qint32 kButtonText = static_cast<qint32>(0x80000012u);
+constexpr qint32 kWindowBackground = static_cast<qint32>(0x80000005u);  // the grid's own background
 
 constexpr qint32 Rgb(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }
 

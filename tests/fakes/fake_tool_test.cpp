@@ -142,4 +142,37 @@ TEST(FakeTool, DeviceModeRefusesMissingLocalFileAndPathsOutsideTheCard) {
   EXPECT_TRUE(QFile::exists(folder.path() + "/keep.txt"));
 }
 
+// The backups' own tests pull a file, a folder onto a folder, an empty folder and a missing one,
+// and push a folder back; here the rest of adb's rules.
+TEST(FakeTool, DeviceModePullFollowsAdbsTargetRulesAndReportsUnwritableTargets) {
+  FakeProgramFolder folder;
+  folder.putOnDevice("app/base.apk", "apkdata");
+  folder.putOnDevice("Android/data/com.x/files/save.dat", "12345");
+  const std::string pc = folder.path().toStdString() + "/pc 中文";
+  EXPECT_EQ(run(folder, "adb", {"pull", "/sdcard/app/base.apk", pc + "/a.apk"}).output,
+            "/sdcard/app/base.apk: 1 file pulled, 0 skipped. 12.3 MB/s (7 bytes in 0.001s)\n");
+  EXPECT_EQ(run(folder, "adb", {"pull", "/sdcard/app/base.apk", pc}).exitCode, 0);
+  EXPECT_TRUE(QFile::exists(QString::fromStdString(pc + "/base.apk"))) << "a file pulled onto a folder lands inside it";
+  EXPECT_EQ(run(folder, "adb", {"pull", "/sdcard/Android/data/com.x", pc + "/new/copy"}).output,
+            "/sdcard/Android/data/com.x/: 1 file pulled, 0 skipped. 12.3 MB/s (5 bytes in 0.001s)\n");
+  EXPECT_TRUE(QFile::exists(QString::fromStdString(pc + "/new/copy/files/save.dat")));
+  const Result unwritable = run(folder, "adb", {"pull", "/sdcard/app/base.apk", pc + "/a.apk/inside"});
+  EXPECT_EQ(unwritable.exitCode, 1);
+  EXPECT_EQ(unwritable.output.rfind("adb: error: cannot create '" + pc + "/a.apk/inside': ", 0), 0u) << unwritable.output;
+}
+
+TEST(FakeTool, DeviceModeGrantAndRevokeRefuseUnknownPackagesAndPermissions) {
+  FakeProgramFolder folder;
+  folder.setRuntimePermissions("com.x", {{"android.permission.CAMERA", false}});
+  EXPECT_EQ(run(folder, "adb", {"shell", "pm grant com.x android.permission.CAMERA"}).exitCode, 0);
+  EXPECT_EQ(folder.runtimePermissions("com.x"), "android.permission.CAMERA true\n");
+  const Result unknown = run(folder, "adb", {"shell", "pm", "grant", "com.x", "android.permission.NOPE"});
+  EXPECT_EQ(unknown.output, "Exception occurred while executing 'grant':\n"
+                            "java.lang.IllegalArgumentException: Unknown permission: android.permission.NOPE\n");
+  EXPECT_EQ(unknown.exitCode, 255);
+  EXPECT_EQ(run(folder, "adb", {"shell", "pm", "revoke", "com.none", "android.permission.CAMERA"}).output,
+            "Exception occurred while executing 'revoke':\njava.lang.IllegalArgumentException: Unknown package: com.none\n");
+  EXPECT_EQ(run(folder, "adb", {"shell", "dumpsys", "package", "com.none"}).output, "");
+}
+
 }  // namespace

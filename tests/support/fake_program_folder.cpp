@@ -63,3 +63,17 @@ void FakeProgramFolder::putOnDevice(const QString& relPath, const QByteArray& co
 }
 
 bool FakeProgramFolder::onDevice(const QString& relPath) const { return QFileInfo::exists(devicePath(relPath)); }
+
+void FakeProgramFolder::setRuntimePermissions(const QString& package, const QList<QPair<QString, bool>>& permissions) {
+  deviceRoot();
+  if (!QDir().mkpath(dir_.filePath("device/runtime_permissions")))
+    throw std::runtime_error("cannot create the permissions folder");
+  QByteArray text;
+  for (const auto& [name, granted] : permissions) text += name.toUtf8() + (granted ? " true\n" : " false\n");
+  writeFile(dir_.filePath("device/runtime_permissions/" + package), text);
+}
+
+QString FakeProgramFolder::runtimePermissions(const QString& package) const {
+  QFile file(dir_.filePath("device/runtime_permissions/" + package));
+  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}

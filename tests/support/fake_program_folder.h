@@ -22,6 +22,9 @@ class FakeProgramFolder {
   QString deviceRoot();  // creates <folder>/device/sdcard (turns device mode on) and returns it
   void putOnDevice(const QString& relPath, const QByteArray& content = "x");
   bool onDevice(const QString& relPath) const;
+  // The package's runtime permissions as the device mode keeps them: "<name> true|false" lines.
+  void setRuntimePermissions(const QString& package, const QList<QPair<QString, bool>>& permissions);
+  QString runtimePermissions(const QString& package) const;
 
  private:
   QString devicePath(const QString& relPath) const;

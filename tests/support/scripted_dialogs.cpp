@@ -20,3 +20,23 @@ void ScriptedDialogs::ShowModal(QWidget* form) {
   if (modalAction_) modalAction_(form);
   if (guard && guard->isVisible()) guard->hide();
 }
+
+namespace {
+QString Take(std::deque<QString>& queue) {
+  if (queue.empty()) return QString();
+  QString answer = queue.front();
+  queue.pop_front();
+  return answer;
+}
+}  // namespace
+
+QString ScriptedDialogs::SaveFileName(QWidget* owner, const QString& title, const QString& filter,
+                                      const QString& defaultName, const QString& initialDir) {
+  saveDialogs_.append({owner, title, filter, defaultName, initialDir});
+  return Take(saveNames_);
+}
+
+QString ScriptedDialogs::ChooseFolder(QWidget* owner, const QString& title) {
+  folderChoosers_.append({owner, title, {}, {}, {}});
+  return Take(folders_);
+}

@@ -16,12 +16,23 @@ struct RecordedBox {
   QString title;
 };
 
+struct RecordedFileDialog {
+  QWidget* owner = nullptr;
+  QString title;
+  QString filter;       // save dialogs only
+  QString defaultName;  // save dialogs only
+  QString initialDir;   // save dialogs only
+};
+
 class ScriptedDialogs : public platform::Dialogs {
  public:
   ScriptedDialogs() = default;  // in force while it lives
 
   // Answers for the next boxes, in order; an empty queue answers OK (or Yes for Yes/No boxes).
   void QueueAnswer(int answer) { answers_.push_back(answer); }
+  // What the next save dialogs and folder choosers confirm, in order; an empty queue cancels.
+  void QueueSaveName(const QString& path) { saveNames_.push_back(path); }
+  void QueueFolder(const QString& path) { folders_.push_back(path); }
   // Runs for each modal form shown; the form is hidden afterwards if the action left it visible.
   void OnModal(std::function<void(QWidget*)> action) { modalAction_ = std::move(action); }
 
@@ -35,14 +46,23 @@ class ScriptedDialogs : public platform::Dialogs {
 
   const QList<RecordedBox>& Boxes() const { return boxes_; }
   const QList<QWidget*>& ModalForms() const { return modalForms_; }
+  const QList<RecordedFileDialog>& SaveDialogs() const { return saveDialogs_; }
+  const QList<RecordedFileDialog>& FolderChoosers() const { return folderChoosers_; }
 
   int MsgBox(const QString& text, int style, const QString& title) override;
   void ShowModal(QWidget* form) override;
+  QString SaveFileName(QWidget* owner, const QString& title, const QString& filter, const QString& defaultName,
+                       const QString& initialDir) override;
+  QString ChooseFolder(QWidget* owner, const QString& title) override;
 
  private:
   QList<RecordedBox> boxes_;
   QList<QWidget*> modalForms_;
   std::deque<int> answers_;
+  QList<RecordedFileDialog> saveDialogs_;
+  QList<RecordedFileDialog> folderChoosers_;
+  std::deque<QString> saveNames_;
+  std::deque<QString> folders_;
   std::function<void(QWidget*)> modalAction_;
   Seam<platform::Dialogs*>::Override installed_{platform::DialogsSeam(), this};
 };

@@ -11,6 +11,7 @@
 constexpr int kTwipsPerPixel = 15;
 
 constexpr int Pixels(int twips) { return twips / kTwipsPerPixel; }
+constexpr int Twips(int pixels) { return pixels * kTwipsPerPixel; }
 
 inline QRect TwipsRect(int left, int top, int width, int height) {
   return QRect(Pixels(left), Pixels(top), Pixels(width), Pixels(height));

@@ -1,0 +1,66 @@
+#include "installed_apps/app_actions.h"
+#include "installed_apps/backup_paths.h"
+#include "installed_apps/pull_outcome.h"
+#include "platform/beep.h"
+#include "platform/dialogs.h"
+#include "platform/shell.h"
+#include "runner/text_paths.h"
+#include "runner/tools.h"
+
+namespace app_actions {
+namespace {
+
+const QString kErrorTitle = QStringLiteral("Error");
+const QString kNoData = QStringLiteral("找不到应用数据                                  ");
+const QString kDataNotFound = QStringLiteral("找不到应用程序数据！        ");
+const QString kRestoreChooserTitle = QStringLiteral("选择包含备份数据的文件夹                  ");
+const QString kNoBackup = QStringLiteral("没有找到备份！         ");
+const QString kRestoredTitle = QStringLiteral("备份还原          ");
+
+QString Joined(const QString& folder, const QString& name) {
+  return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+}
+
+}  // namespace
+
+QString BrowseForFolder(QWidget* owner, const QString& Title) { return platform::ChooseFolder(owner, Title); }
+
+void NonRootBackup(const SelectedApp& app) {
+  const QString package = CTrim(app.cell);
+  if (!IsPackageName(package)) return;
+  const QString chosen = BrowseForFolder(app.owner, QStringLiteral("Select destination Folder"));
+  if (chosen.isEmpty()) return;
+  app.CmdResult = tools::RunAdb(app.runner, QStringLiteral(" pull ") + QuoteLocalPath(DataFolderOnDevice(package)) +
+                                                u' ' + QuoteLocalPath(chosen));
+  const DataPullJudgement judged = JudgeDataPull(app.CmdResult);
+  if (judged.zeroFiles) platform::MsgBox(kNoData, platform::vbInformation, kErrorTitle);
+  switch (judged.ending) {
+    case DataPullJudgement::Ending::NotFound:
+      platform::MsgBox(kDataNotFound, platform::vbInformation, kErrorTitle);
+      break;
+    case DataPullJudgement::Ending::Error:
+      platform::MsgBox(app.CmdResult, platform::vbCritical, kErrorTitle);
+      break;
+    case DataPullJudgement::Ending::OpenFolder:
+      platform::Beep();
+      platform::OpenUrl(chosen);
+      break;
+  }
+}
+
+void Restore(const SelectedApp& app) {
+  const QString package = CTrim(app.cell);
+  if (!IsPackageName(package)) return;
+  const QString chosen = BrowseForFolder(app.owner, kRestoreChooserTitle);
+  if (chosen.isEmpty()) return;
+  const QString source = Joined(RestoreParent(chosen, package), package);
+  if (!FolderExists(source)) {
+    platform::MsgBox(kNoBackup, platform::vbCritical, kErrorTitle);
+    return;
+  }
+  app.CmdResult = tools::RunAdb(app.runner, QStringLiteral(" push ") + QuoteLocalPath(source) + u' ' +
+                                                QuoteLocalPath(QStringLiteral("/sdcard/Android/data/")));
+  platform::MsgBox(app.CmdResult, platform::vbInformation, kRestoredTitle);
+}
+
+}  // namespace app_actions

@@ -1,0 +1,57 @@
+// Form4's per-app actions: thin members over app_actions, connected to the context menu.
+
+#include <QAction>
+
+#include "installed_apps/app_actions.h"
+#include "installed_apps/form4.h"
+#include "installed_apps/msflexgrid.h"
+#include "installed_apps/permissions_dialog.h"
+#include "platform/dialogs.h"
+#include "runner/text_paths.h"
+
+void Form4::ConnectAppActions() {
+  const std::pair<QAction*, void (Form4::*)()> items[] = {
+      {mnu_backup_apk, &Form4::mnu_backup_apk_Click},       {mnu_backup_apk_obb, &Form4::mnu_backup_apk_obb_Click},
+      {mnu_uninstall, &Form4::mnu_uninstall_Click},         {mnu_startAPK, &Form4::mnu_startAPK_Click},
+      {mnu_NonRootBackup, &Form4::mnu_NonRootBackup_Click}, {mnu_Restore, &Form4::mnu_Restore_Click},
+      {mnu_Permissions, &Form4::mnu_Permissions_Click},
+  };
+  for (const auto& [item, handler] : items) connect(item, &QAction::triggered, this, handler);
+}
+
+QString Form4::SelectedPackageCell() const { return MSFlexGrid1->TextMatrix(MSFlexGrid1->RowSel(), 1); }
+
+void Form4::WithSelectedApp(const std::function<void(const app_actions::SelectedApp&)>& action) {
+  if (!objDOS) return;  // the runner exists once the window has loaded
+  const QString cell = SelectedPackageCell();
+  action(app_actions::SelectedApp{*objDOS, this, cell, CmdResult});
+}
+
+void Form4::mnu_startAPK_Click() { WithSelectedApp(app_actions::StartApk); }
+void Form4::mnu_uninstall_Click() {
+  WithSelectedApp([this](const app_actions::SelectedApp& app) { app_actions::Uninstall(app, LastUninstalled); });
+}
+void Form4::mnu_backup_apk_Click() { WithSelectedApp(app_actions::BackupApk); }
+void Form4::mnu_backup_apk_obb_Click() { WithSelectedApp(app_actions::BackupApkObb); }
+void Form4::mnu_NonRootBackup_Click() { WithSelectedApp(app_actions::NonRootBackup); }
+void Form4::mnu_Restore_Click() { WithSelectedApp(app_actions::Restore); }
+
+QString Form4::GetSaveApkName(const QString& DefaultName, const QString& InitialDir) {
+  return app_actions::GetSaveApkName(this, DefaultName, InitialDir);
+}
+
+QString Form4::BrowseForFolder(QWidget* hWndOwner, const QString& Title) {
+  return app_actions::BrowseForFolder(hWndOwner, Title);
+}
+
+void Form4::mnu_Permissions_Click() {
+  bool listed = false;
+  WithSelectedApp([&listed](const app_actions::SelectedApp& app) { listed = app_actions::ListPermissions(app); });
+  if (!listed) return;
+  // The dialog reads the selected row again at every click; its close box discards it.
+  if (!form8_) form8_ = new Form8([this] { return CTrim(SelectedPackageCell()); }, this);
+  form8_->Form_Load();
+  platform::ShowModal(form8_);
+}
+
+Form8* Form4::PermissionsDialog() const { return form8_; }

@@ -1,0 +1,129 @@
+// What the installed-apps window does with its filled grid: size, header sort, hover and tip,
+// search, wheel, context menu, copy and closing.
+
+#include <QClipboard>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+#include "installed_apps/form4.h"
+#include "installed_apps/msflexgrid.h"
+#include "installed_apps/scroll_grid_page.h"
+#include "main_window/morvell.h"
+#include "runner/form_building.h"
+#include "runner/module1.h"
+#include "runner/mouse_wheel_hook.h"
+#include "runner/vb_color.h"
+
+namespace {
+constexpr qint32 kHoverColour = vbcolor::Rgb(255, 255, 111);
+constexpr int kFirstNumericCol = 3;  // build, sizes and row number sort as numbers
+constexpr int kIconCol = 9;
+constexpr int kLeftButton = 1;
+constexpr int kRightButton = 2;
+}  // namespace
+
+void Form4::Form_Resize() {
+  MSFlexGrid1->Width(Twips(width()) - 440);
+  MSFlexGrid1->Height(Twips(height()) - 1500);
+}
+
+void Form4::MSFlexGrid1_Click() {
+  MSFlexGrid* grid = MSFlexGrid1;
+  grid->Redraw(false);
+  if (grid->MouseRow() == 0 && grid->MouseCol() > grid->FixedCols() - 1) {
+    grid->Col(grid->MouseCol());
+    if (grid->Col() != LastSortCol) grid->Tag(QStringLiteral("0"));
+    const int last = grid->Tag().toInt();
+    const bool numeric = grid->Col() >= kFirstNumericCol;
+    int code;
+    if (last == 0 || last == 6 || last == 4)
+      code = numeric ? flexgrid::kSortNumericAscending : flexgrid::kSortStringNoCaseAscending;
+    else
+      code = numeric ? flexgrid::kSortNumericDescending : flexgrid::kSortStringNoCaseDescending;
+    grid->Sort(code);
+    grid->Tag(QString::number(code));
+    LastSortCol = static_cast<qint16>(grid->Col());
+    grid->Col(0);
+    grid->Row(0);
+  }
+  grid->Redraw(true);
+}
+
+void Form4::MSFlexGrid1_MouseMove(int Button, int, float, float) {
+  if (!ListLoaded) return;
+  MSFlexGrid* grid = MSFlexGrid1;
+  const int mouseRow = grid->MouseRow();
+  const int mouseCol = grid->MouseCol();
+  if (mouseRow != HoverRow || mouseCol != HoverCol) {
+    grid->Row(HoverRow);
+    grid->Col(HoverCol);
+    grid->CellBackColor(grid->BackColor());
+    grid->Row(mouseRow);
+    grid->Col(mouseCol);
+    grid->CellBackColor(kHoverColour);
+    HoverCol = grid->Col();
+    HoverRow = grid->Row();
+  }
+  // The tip is decided once per cell entered with no button held.
+  if (Button == 0 && (mouseRow + 1 != tipRow_ || mouseCol + 1 != tipCol_)) {
+    tipRow_ = mouseRow + 1;
+    tipCol_ = mouseCol + 1;
+    const QString text = grid->TextMatrix(mouseRow, mouseCol);
+    const bool cutOff = Twips(grid->fontMetrics().horizontalAdvance(text)) > grid->ColWidth(mouseCol);
+    grid->ToolTipText(cutOff ? text : QString());
+  }
+}
+
+void Form4::MSFlexGrid1_MouseDown(int Button, int, float, float) {
+  if (Button == kRightButton || (Button == kLeftButton && MSFlexGrid1->ColSel() == kIconCol))
+    mnuNew->popup(QCursor::pos());
+}
+
+void Form4::txtSearch_Change() { SearchPending = true; }
+
+void Form4::tmrSearch_Timer() {
+  // Filters once per pause in typing: at the first tick that finds the text unchanged.
+  if (SearchPending && txtSearch->text() == lastSearchText_) {
+    SearchPending = false;
+    FilterGrid();
+  }
+  lastSearchText_ = txtSearch->text();
+}
+
+void Form4::FilterGrid() {
+  const QString text = txtSearch->text();
+  MSFlexGrid* grid = MSFlexGrid1;
+  grid->Redraw(false);
+  for (int row = grid->FixedRows(); row < grid->Rows(); ++row) {
+    bool match = text.isEmpty();
+    for (int col = grid->FixedCols(); col < grid->Cols() && !match; ++col)
+      match = grid->TextMatrix(row, col).contains(text, Qt::CaseInsensitive);
+    grid->RowHeight(row, match ? DefaultRowHeight : 0);
+  }
+  grid->Redraw(true);
+}
+
+void Form4::MouseWheel(int MouseKeys, int Rotation, int Xpos, int Ypos) {
+  for (MSFlexGrid* grid : findChildren<MSFlexGrid*>())
+    if (PointInWindow(grid->hWnd(), Xpos, Ypos)) ScrollGridPage(grid, MouseKeys, Rotation, Xpos, Ypos);
+}
+
+void Form4::mnuCopy_Click() {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  clipboard->clear();
+  clipboard->setText(MSFlexGrid1->Clip());
+}
+
+void Form4::Form_Unload() {
+  UnhookMouseWheel(this);
+  tmrSearch->stop();
+  Module1::AppsWindowClosed = true;
+  if (mainWindow_) {
+    mainWindow_->Command9->setEnabled(false);
+    mainWindow_->show();
+  }
+}

@@ -1,0 +1,27 @@
+#pragma once
+// Judging what `adb pull` printed. adb's exit code is not looked at: only its words count.
+//   one file:   "/sdcard/x.apk: 1 file pulled, 0 skipped. 9.1 MB/s (123 bytes in 0.001s)"
+//   a folder:   "/sdcard/Android/data/com.x/: 12 files pulled, 0 skipped. ..."
+//   missing:    "adb: error: failed to stat remote object '...': No such file or directory"
+//               (newer adb: "adb: error: remote object '...' does not exist")
+
+#include <QString>
+
+bool ReportsOneFilePulled(const QString& output);
+// "0 files" at the very start or right after a character that is not a digit ("10 files" is not).
+bool ReportsZeroFiles(const QString& output);
+// Some "N file(s) pulled" with N above zero.
+bool ReportsFilesPulled(const QString& output);
+// The path asked for is not on the headset.
+bool ReportsMissingRemote(const QString& output);
+
+// How the app-data backup ends after its pull.
+struct DataPullJudgement {
+  bool zeroFiles = false;  // the "no data" box comes first
+  enum class Ending { OpenFolder, NotFound, Error } ending = Ending::OpenFolder;
+};
+DataPullJudgement JudgeDataPull(const QString& output);
+
+// The OBB pull of the APK + OBB backup fails unless it copied something, found the folder empty
+// or found no OBB folder at all (an app without OBB files).
+bool ObbPullFailed(const QString& output);

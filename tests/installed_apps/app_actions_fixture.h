@@ -1,0 +1,59 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "installed_apps/app_actions.h"
+#include "platform/shell.h"
+#include "runner/dos_outputs.h"
+#include "runner/module1.h"
+#include "support/fake_program_folder.h"
+#include "support/scripted_dialogs.h"
+
+// The fake adb playing a headset that holds com.x, a PC folder whose name needs quoting, dialogs
+// scripted, beeps counted and the folders opened in the file manager recorded.
+class AppActionsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Module1::ResetSharedState();
+    folder.deviceRoot();
+    ASSERT_TRUE(QDir().mkpath(pc));
+  }
+  void TearDown() override { Module1::ResetSharedState(); }
+
+  app_actions::SelectedApp App() { return {runner, nullptr, cell, CmdResult}; }
+  static void Write(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) == content.size()) << path.toStdString();
+  }
+  QByteArray Read(const QString& path) const {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+  }
+  // An argument as the fake writes it into its call log.
+  static QString Logged(QString arg) {
+    if (!arg.contains(' ') && !arg.contains('"')) return arg;
+    return '"' + arg.replace("\\", "\\\\").replace("\"", "\\\"") + '"';
+  }
+  QStringList BoxTexts() const {
+    QStringList texts;
+    for (const RecordedBox& box : dialogs.Boxes()) texts.append(box.title + "|" + box.text);
+    return texts;
+  }
+
+  FakeProgramFolder folder;
+  ScriptedDialogs dialogs;
+  BeepCounter beeps;
+  QStringList opened;
+  Seam<std::function<bool(const QString&)>>::Override opener{platform::UrlOpenerSeam(), [this](const QString& address) {
+                                                               opened.append(address);
+                                                               return true;
+                                                             }};
+  DOSOutputs runner;
+  QString CmdResult;
+  QString cell = "com.x \r";  // as the app list leaves it: the echo's blank and the line's end
+  QTemporaryDir pcDir;
+  const QString pc = pcDir.path() + "/备份 \"a\" $HOME";
+};

@@ -1,0 +1,28 @@
+#pragma once
+#include <QByteArray>
+#include <QDir>
+#include <QTemporaryDir>
+
+// Points the temporary folder (TMPDIR) at a fresh folder, optionally a subfolder with the given
+// name, for one scope.
+class ScopedTempFolder {
+ public:
+  explicit ScopedTempFolder(const QString& subfolder = QString()) : previous_(qgetenv("TMPDIR")) {
+    path_ = subfolder.isEmpty() ? dir_.path() : dir_.filePath(subfolder);
+    QDir().mkpath(path_);
+    qputenv("TMPDIR", path_.toUtf8());
+  }
+  ~ScopedTempFolder() {
+    if (previous_.isNull()) qunsetenv("TMPDIR");
+    else qputenv("TMPDIR", previous_);
+  }
+  ScopedTempFolder(const ScopedTempFolder&) = delete;
+  ScopedTempFolder& operator=(const ScopedTempFolder&) = delete;
+  QString path() const { return path_; }
+  QString filePath(const QString& name) const { return path_ + u'/' + name; }
+
+ private:
+  QByteArray previous_;
+  QTemporaryDir dir_;
+  QString path_;
+};

@@ -43,7 +43,6 @@ class morvell : public QWidget {
 
   // How QuitApp ends the program; tests set a handler that records the call instead.
   static Seam<std::function<void()>>& QuitSeam();
-  static void SetQuitHandler(std::function<void()> handler) { QuitSeam().Set(std::move(handler)); }
 
   // ---- Start-up, settings and file-manager integration
   void Form_Load();

@@ -27,7 +27,6 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void Form1::SetLabel1Caption(const QString& caption) {
-  caption_ = caption;
   // A label breaks lines only at line feeds; the list's lines end in carriage returns.
   QString shown = caption;
   shown.replace(u'\r', u'\n');

@@ -12,8 +12,7 @@ class Form1 : public QWidget {
 
   void Label1_Click();
 
-  // The list as set: lines end in a carriage return.
-  QString Label1Caption() const { return caption_; }
+  // The list: lines end in a carriage return.
   void SetLabel1Caption(const QString& caption);
 
   QGroupBox* Permissions = nullptr;
@@ -21,7 +20,4 @@ class Form1 : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
-  QString caption_;
 };

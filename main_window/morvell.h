@@ -149,6 +149,16 @@ class morvell : public QWidget {
   QTimer* Timer2 = nullptr;
   QTimer* Timer3 = nullptr;
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  friend struct MainWindowState;  // the tests' view of the state that no control shows
+
+  void CreateControls();  // layout.cpp
+  // Sets Busy; when the package is not on the device, says so and clears Busy again.
+  bool PackageOnDevice();
+
   // ---- Window state
   bool Busy = false;
   QString Quote;
@@ -168,12 +178,6 @@ class morvell : public QWidget {
   qint16 LogoFrame = 0;
   bool PackageInstalled = false;
   std::unique_ptr<DOSOutputs> objDOS;
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
-
- private:
-  void CreateControls();  // layout.cpp
 
   QString commandLine_;
   bool loaded_ = false;

@@ -21,21 +21,6 @@ bool IsConnectionError(const QString& output) {
   return output.contains(QStringLiteral("connect error")) || output.contains(QStringLiteral("cannot Connect"));
 }
 
-// Sets Busy; when the package is not on the device, says so and clears Busy again.
-bool PackageOnDevice(morvell& w) {
-  w.Busy = true;
-  QString packages;
-  {
-    SilencedOutput quiet;
-    packages = w.RunAdb(QStringLiteral(" shell pm list packages"));
-  }
-  if (IsPackageName(w.Label2->text()) && packages.contains(w.Label2->text())) return true;
-  platform::Beep();
-  w.LogLine(QStringLiteral("Package ") + w.Label2->text() + kNotInstalled);
-  w.Busy = false;
-  return false;
-}
-
 void LogUninstallAttempt(morvell& w, const QString& packageName) {
   w.LogLine(QStringLiteral("Try connecting Device for APK-uninstall (") + packageName + u')');
   WaitSeconds(0.2f);
@@ -43,8 +28,22 @@ void LogUninstallAttempt(morvell& w, const QString& packageName) {
 
 }  // namespace
 
+bool morvell::PackageOnDevice() {
+  Busy = true;
+  QString packages;
+  {
+    SilencedOutput quiet;
+    packages = RunAdb(QStringLiteral(" shell pm list packages"));
+  }
+  if (IsPackageName(Label2->text()) && packages.contains(Label2->text())) return true;
+  platform::Beep();
+  LogLine(QStringLiteral("Package ") + Label2->text() + kNotInstalled);
+  Busy = false;
+  return false;
+}
+
 void morvell::Command4_Click() {
-  if (!PackageOnDevice(*this)) return;
+  if (!PackageOnDevice()) return;
   const QString packageName = Label2->text();
   LogUninstallAttempt(*this, packageName);
   QString output = RunAdb(QStringLiteral(" uninstall ") + packageName);
@@ -56,7 +55,7 @@ void morvell::Command4_Click() {
 }
 
 void morvell::Command5_Click() {
-  if (!PackageOnDevice(*this)) return;
+  if (!PackageOnDevice()) return;
   const QString packageName = Label2->text();
   if (platform::MsgBox(kKeepDataQuestion, platform::vbYesNo, kKeepDataTitle) != platform::vbYes) {
     Busy = false;

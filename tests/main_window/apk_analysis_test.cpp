@@ -81,14 +81,14 @@ TEST_F(ApkStartup, RealApkShowsIconLabelsStatusAndStorage) {
   EXPECT_EQ(window->Picture1->Picture().size(), QSize(48, 48));
   EXPECT_EQ(FilesIn(apkDir.path()), QStringList{"demo game.apk"});
   EXPECT_EQ(LeftInProgramFolder(), QStringList{}) << "the icon copy is deleted";
-  EXPECT_FALSE(window->ZipRenamePending) << "the APK is read under its own name";
-  EXPECT_TRUE(window->ZipPath.isEmpty());
+  EXPECT_FALSE(State().ZipRenamePending) << "the APK is read under its own name";
+  EXPECT_TRUE(State().ZipPath.isEmpty());
   EXPECT_EQ(LabelTexts(10), QStringList({QStringLiteral("头显游戏"), "com.example.demo", "1.2.10", "1210", "demo game.apk",
                                          " 1203 (Older)", "114 Gb", "16 Gb", "98 Gb", "15 %"}));
   EXPECT_EQ(LabelTexts(4, true), LabelTexts(4));
   EXPECT_EQ(vbcolor::BackColor(window->Label6), vbcolor::Rgb(0, 255, 0));
   EXPECT_EQ(window->txtOutputs->Text(), "\r\nOlder Buildnumber found\r\n");
-  EXPECT_FALSE(window->Busy);
+  EXPECT_FALSE(State().Busy);
   EXPECT_EQ(folder.calls(), QStringList({"adb shell echo $EXTERNAL_STORAGE", "adb shell df -h /sdcard",
                                           "adb shell dumpsys package com.example.demo"}));
 }
@@ -105,13 +105,13 @@ TEST_F(ApkStartup, BadFilesOrNoAaptEndStartUpWithEmptyLabelsAndTheirNames) {
     }
     Load(path);
     EXPECT_EQ(LabelTexts(4), QStringList({"", "", "", ""})) << file;
-    EXPECT_EQ(window->ManifestPermCount, 0) << file;
+    EXPECT_EQ(State().ManifestPermCount, 0) << file;
     EXPECT_TRUE(window->Picture1->Picture().isNull()) << file;
     EXPECT_EQ(FilesIn(apkDir.path()), content ? QStringList{file} : QStringList{}) << file;
     EXPECT_EQ(LeftInProgramFolder(), QStringList{"app_icon.png"}) << file;
     EXPECT_EQ(window->txtOutputs->Text(), QStringLiteral("\r\n未安装          \r\n")) << file;
-    EXPECT_FALSE(window->Busy) << file;
-    EXPECT_EQ(window->BadgingInfo[9], "res\\mipmap-mdpi-v4\\app_icon.png") << "all fallbacks tried: " << file;
+    EXPECT_FALSE(State().Busy) << file;
+    EXPECT_EQ(State().BadgingInfo[9], "res\\mipmap-mdpi-v4\\app_icon.png") << "all fallbacks tried: " << file;
     QFile::remove(path);
   }
 }
@@ -123,7 +123,7 @@ TEST_F(ApkStartup, ApkThatIsNotRenamedStillShowsItsIconAndEveryFileKeepsItsName)
     }
     Load(Build({}, name));
     window->Timer3_Timer();
-    EXPECT_TRUE(window->ZipPath.isEmpty()) << name;
+    EXPECT_TRUE(State().ZipPath.isEmpty()) << name;
     EXPECT_EQ(window->Picture1->Picture().size(), QSize(48, 48)) << name;
     EXPECT_EQ(FilesIn(apkDir.path()), usersZip ? QStringList({"demo.apk", "demo.zip"}) : QStringList{name}) << name;
     if (usersZip) {
@@ -151,7 +151,7 @@ TEST_F(FakeBadgingStartup, XmlOrMissingIconEntryFallsBackInOrder) {
                                     {"res/x/missing.png", true}, {"res/mipmap-anydpi-v26/ic_launcher.xml", false}}) {
     Badging(entry);
     Load(Build({.icon = icon}));
-    EXPECT_EQ(window->BadgingInfo[9], "res\\mipmap-mdpi-v4\\app_icon.png") << entry;
+    EXPECT_EQ(State().BadgingInfo[9], "res\\mipmap-mdpi-v4\\app_icon.png") << entry;
     EXPECT_EQ(window->Picture1->Picture().isNull(), !icon) << entry;
     EXPECT_EQ(window->Label2->text(), "com.example.demo");
     EXPECT_EQ(FilesIn(apkDir.path()), QStringList{"demo game.apk"});
@@ -185,7 +185,7 @@ TEST_F(ObbList, PackageFolderBeepsAndEnablesTheButtonsOtherwiseFilesBesideTheApk
     for (const QString& file : c.files) ASSERT_TRUE(file.endsWith('/') ? QDir(dir.path()).mkpath(file) : WriteFile(dir.path() + '/' + file));
     beeps.Reset();
     NewWindow(false);
-    window->ApkPath = dir.path() + QStringLiteral("/demo.apk");
+    State().ApkPath = dir.path() + QStringLiteral("/demo.apk");
     window->Label2->setText(c.package);
     for (QPushButton* b : window->Command) if (b) b->setEnabled(false);
 

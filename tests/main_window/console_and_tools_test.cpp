@@ -43,7 +43,7 @@ TEST_F(ConsoleInput, ReachesAdbAsArgumentsAndNeverThroughAShell) {
     folder.clearCalls();
     window->Text1->setText(c.typed);
     window->Text1_KeyDown(13);
-    EXPECT_EQ(window->objDOS->CommandLine(), tools::AdbCommand(" " + c.typed));
+    EXPECT_EQ(State().objDOS->CommandLine(), tools::AdbCommand(" " + c.typed));
     EXPECT_EQ(folder.calls(), QStringList{c.received}) << c.typed.toStdString();
     EXPECT_EQ(window->Text1->text(), c.typed);
   }
@@ -138,7 +138,7 @@ using Exit = ConsoleWindowTest;
 
 TEST_F(Exit, ClosingStopsTheAdbServerOnlyWhenCheck2IsTickedThenEndsOnce) {
   int quitsWhenAdbRan = -1;
-  window->objDOS->ReceiveOutputs = [&](QString&) {
+  State().objDOS->ReceiveOutputs = [&](QString&) {
     if (quitsWhenAdbRan < 0) quitsWhenAdbRan = quits;
   };
   for (bool ticked : {false, true}) {

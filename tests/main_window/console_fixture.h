@@ -6,7 +6,7 @@ class ConsoleWindowTest : public MainWindowTest {
  protected:
   void SetUp() override {
     NewWindow();
-    window->objDOS->ReceiveOutputs = [this, echo = window->objDOS->ReceiveOutputs](QString& chunk) {
+    State().objDOS->ReceiveOutputs = [this, echo = State().objDOS->ReceiveOutputs](QString& chunk) {
       if (beepsAtFirstChunk < 0) beepsAtFirstChunk = beeps.count();
       echo(chunk);
     };

@@ -34,14 +34,14 @@ class PollWindowTest : public MainWindowTest {
   void NewWindow() {
     folder.clearCalls();
     MainWindowTest::NewWindow();
-    window->SavedLabel6BackColor = QString::number(vbcolor::BackColor(window->Label6));
-    window->SavedLabel6ForeColor = QString::number(vbcolor::ForeColor(window->Label6));
+    State().SavedLabel6BackColor = QString::number(vbcolor::BackColor(window->Label6));
+    State().SavedLabel6ForeColor = QString::number(vbcolor::ForeColor(window->Label6));
     window->Label5->setText(QStringLiteral("demo.apk"));
     window->Label2->setText(QStringLiteral("com.example.demo"));
     window->Label4->setText(QStringLiteral("1210"));
     window->Label7->setText(QStringLiteral("114 Gb"));
-    window->BadgingInfo.Set(1, QStringLiteral("com.example.demo"));
-    window->BadgingInfo.Set(2, QStringLiteral("1210"));
+    State().BadgingInfo.Set(1, QStringLiteral("com.example.demo"));
+    State().BadgingInfo.Set(2, QStringLiteral("1210"));
   }
   void DeviceWith(const QString& dumpsys) { folder.setScenario(QStringLiteral("adb"), DeviceScenario(dumpsys)); }
 
@@ -86,8 +86,8 @@ TEST_F(DevicePoll, ButtonTable) {
     NewWindow();
     folder.setScenario(QStringLiteral("adb"), c.adb);
     foreground = c.foreground;
-    window->Busy = c.busy;
-    window->StartedWithoutApk = c.withoutApk ? 1 : 0;
+    State().Busy = c.busy;
+    State().StartedWithoutApk = c.withoutApk ? 1 : 0;
     Module1::AppsWindowClosed = c.appsWindowClosed;
     for (QPushButton* b : DeviceButtons()) b->setEnabled(c.enabledBefore);
     window->Timer3_Timer();
@@ -126,13 +126,13 @@ TEST_F(DevicePoll, InstalledBuildOlderIsGreenNewerAndSameWhiteOnRed) {
     EXPECT_EQ(window->Label6->toolTip(), toolTip);
     EXPECT_EQ(vbcolor::BackColor(window->Label6), back) << caption;
     EXPECT_EQ(vbcolor::ForeColor(window->Label6), fore) << caption;
-    EXPECT_TRUE(window->PackageInstalled);
+    EXPECT_TRUE(State().PackageInstalled);
     EXPECT_EQ(window->txtOutputs->Text(), "") << "parsed queries never reach the log";
   }
 }
 
 TEST_F(DevicePoll, AfterAnOlderBuildNoMinSdkMeansNotInstalledAndNoAnswerKeepsTheStatus) {
-  const QString designedBack = window->SavedLabel6BackColor;
+  const QString designedBack = State().SavedLabel6BackColor;
   for (const auto& [dumpsys, installed] : {std::pair{"versionCode=1203 targetSdk=29", false}, {"\\e", true}}) {
     NewWindow();
     DeviceWith(kDumpsysOlder);
@@ -146,7 +146,7 @@ TEST_F(DevicePoll, AfterAnOlderBuildNoMinSdkMeansNotInstalledAndNoAnswerKeepsThe
               installed ? QString::number(vbcolor::Rgb(0, 255, 0)) : designedBack) << dumpsys;
     EXPECT_EQ(window->Command4->isEnabled(), installed) << dumpsys;
     EXPECT_EQ(window->Command5->isEnabled(), installed) << dumpsys;
-    EXPECT_EQ(window->PackageInstalled, installed) << dumpsys;
+    EXPECT_EQ(State().PackageInstalled, installed) << dumpsys;
   }
 }
 
@@ -168,14 +168,14 @@ TEST_F(DevicePoll, TickGivesTheApkItsNameBackUnlessBusyOrNotPending) {
         {"busy", true, true, true, false}, {"not pending", true, false, false, false}}) {
     NewWindow();
     QTemporaryDir dir;
-    window->ZipPath = dir.path() + QStringLiteral("/demo.zip");
-    ASSERT_TRUE(QFile(window->ZipPath).open(QIODevice::WriteOnly));
-    window->ZipRenamePending = pending;
-    window->Busy = busy;
+    State().ZipPath = dir.path() + QStringLiteral("/demo.zip");
+    ASSERT_TRUE(QFile(State().ZipPath).open(QIODevice::WriteOnly));
+    State().ZipRenamePending = pending;
+    State().Busy = busy;
     folder.setScenario(QStringLiteral("adb"), connected ? DeviceScenario(kDumpsysOlder) : QString());
     window->Timer3_Timer();
     EXPECT_EQ(QFile::exists(dir.path() + QStringLiteral("/demo.apk")), renamed) << name;
-    EXPECT_EQ(QFile::exists(window->ZipPath), !renamed) << name;
+    EXPECT_EQ(QFile::exists(State().ZipPath), !renamed) << name;
   }
 }
 
@@ -210,8 +210,8 @@ TEST_F(StartupComparison, ReplacesTheLogStoresTheInstalledBuildAndShowsTheOutcom
   for (const Case& c : cases) {
     NewWindow();
     folder.setScenario(QStringLiteral("adb"), c.adb);
-    window->BadgingInfo.Set(1, c.package);
-    window->BadgingInfo.Set(2, c.apkBuild);
+    State().BadgingInfo.Set(1, c.package);
+    State().BadgingInfo.Set(2, c.apkBuild);
     window->txtOutputs->SetText(QStringLiteral("earlier text"));
     window->Command4->setEnabled(true);
     window->Command5->setEnabled(true);
@@ -220,7 +220,7 @@ TEST_F(StartupComparison, ReplacesTheLogStoresTheInstalledBuildAndShowsTheOutcom
 
     window->StartupVersionCheck();
     EXPECT_EQ(window->txtOutputs->Text(), c.log) << c.name;
-    EXPECT_EQ(window->BadgingInfo[6], c.installed) << c.name;
+    EXPECT_EQ(State().BadgingInfo[6], c.installed) << c.name;
     EXPECT_EQ(window->Label6->text(), c.caption) << c.name;
     if (c.installed.isEmpty()) {
       EXPECT_EQ(window->Label6->toolTip(), "designed") << c.name;

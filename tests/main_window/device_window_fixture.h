@@ -15,7 +15,7 @@ class DeviceWindowTest : public MainWindowTest {
   void SetUp() override {
     folder.deviceRoot();
     NewWindow();
-    window->ApkPath = apkFolder + "game.apk";
+    State().ApkPath = apkFolder + "game.apk";
     window->Label2->setText("com.x");
     window->Label5->setText("game.apk");
   }

@@ -36,7 +36,7 @@ auto SkipRowsAndConfirm(int rows) {
 
 class Install : public DeviceWindowTest {
  protected:
-  QString InstallCall() const { return "adb install -r " + window->ApkPath; }
+  QString InstallCall() const { return "adb install -r " + State().ApkPath; }
   QString Push(const QString& relPath) const {
     return "adb push " + apkFolder + relPath + " /sdcard/Android/obb/com.x/" + QFileInfo(relPath).fileName();
   }
@@ -61,7 +61,7 @@ TEST_F(Install, OneObbBesideTheApkIsPushedIntoAClearedFolder) {
   bool busyWhilePicking = false;
   QList<bool> buttonsWhilePicking;
   dialogs.OnModal([&](QWidget* form) {
-    busyWhilePicking = window->Busy;
+    busyWhilePicking = State().Busy;
     for (int i : {1, 2, 3, 4, 5, 6, 9, 10, 11, 12}) buttonsWhilePicking.append(window->Command[i]->isEnabled());
     ConfirmPicker(form);
   });
@@ -76,7 +76,7 @@ TEST_F(Install, OneObbBesideTheApkIsPushedIntoAClearedFolder) {
   EXPECT_EQ(beeps.count(), 1);
   EXPECT_TRUE(busyWhilePicking);
   EXPECT_EQ(buttonsWhilePicking, QList<bool>(10, false));
-  EXPECT_FALSE(window->Busy);
+  EXPECT_FALSE(State().Busy);
   for (int i : {1, 2, 3, 4, 5, 6, 9, 10, 11, 12}) EXPECT_EQ(window->Command[i]->isEnabled(), i >= 2 && i <= 6) << i;
 }
 
@@ -104,7 +104,7 @@ TEST_F(Install, GrantCheckBoxChoosesTheInstallLine) {
     window->Check1->setChecked(grant);
     window->Command1_Click();
     ASSERT_FALSE(folder.calls().isEmpty());
-    EXPECT_EQ(folder.calls().first(), (grant ? "adb install -r -g " : "adb install -r ") + window->ApkPath);
+    EXPECT_EQ(folder.calls().first(), (grant ? "adb install -r -g " : "adb install -r ") + State().ApkPath);
   }
 }
 
@@ -222,7 +222,7 @@ TEST_F(Install, DeviceGoneAfterTheInstallStillEndsWithTheClosingLine) {
   EXPECT_EQ(Log(), Line(kTryConnecting) + "Success\r\n" + Line(kRemoveFolder) + Installing("main.obb") +
                        "adb: error: failed to get feature set: no devices/emulators found\n" + Line(kAllDone));
   EXPECT_EQ(folder.calls().size(), 1 + 2 + 2 + 4 + 2);
-  EXPECT_FALSE(window->Busy);
+  EXPECT_FALSE(State().Busy);
 }
 
 // Four adb runs per pushed file, plus the install, the first listing, the removal before the first
@@ -262,7 +262,7 @@ TEST_F(Install, ThreeHundredCandidatesStopAtTheArraysEnd) {
 TEST_F(Install, PathsWithQuotesReachTheToolsUnchanged) {
   PutBesideApk("ab.apk", "other");
   PutBesideApk("x\"y.obb");
-  window->ApkPath = apkFolder + "a\"b.apk";
+  State().ApkPath = apkFolder + "a\"b.apk";
   PutBesideApk("a\"b.apk", "mine");
   dialogs.OnModal(ConfirmPicker);
   const auto logged = [](const QString& path) { return '"' + QString(path).replace('"', "\\\"") + '"'; };

@@ -23,7 +23,7 @@ class Logo : public ConsoleWindowTest {
   void SetUp() override {
     ConsoleWindowTest::SetUp();
     for (PictureBox* frame : window->Picture2) frame->hide();  // as start-up leaves them
-    window->LogoFrame = 0;
+    State().LogoFrame = 0;
   }
   QStringList opened;
   Seam<std::function<bool(const QString&)>>::Override opener{platform::UrlOpenerSeam(), [this](const QString& address) {
@@ -36,15 +36,15 @@ TEST_F(Logo, FramesShowOneAtATimeFromFrameOneAndWrapToZeroOnTheTwentyThirdTick) 
   for (int tick = 1; tick <= 47; ++tick) {
     window->Timer2_Timer();
     EXPECT_EQ(ShownFrame(*window), tick % 23) << "tick " << tick;
-    EXPECT_EQ(window->LogoFrame, tick % 23);
+    EXPECT_EQ(State().LogoFrame, tick % 23);
   }
 }
 
 TEST_F(Logo, FrameNumberOutOfRangeStartsOverAtZero) {
   for (qint16 bad : {-1, 23, 500}) {
-    window->LogoFrame = bad;
+    State().LogoFrame = bad;
     window->Timer2_Timer();
-    EXPECT_EQ(window->LogoFrame, 0);
+    EXPECT_EQ(State().LogoFrame, 0);
   }
 }
 

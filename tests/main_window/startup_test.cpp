@@ -115,7 +115,7 @@ TEST_F(StartupTest, DesktopEntryOpensApkFilesWithOneSeparatorAndTheNextStartDoes
   second.Form_Load();
   EXPECT_EQ(dialogs.Boxes().size(), 3) << "no new box";
   EXPECT_EQ(quits, 1);
-  EXPECT_FALSE(second.Busy);
+  EXPECT_FALSE(MainWindowState(second).Busy);
   EXPECT_FALSE(splash->isVisible());
 }
 
@@ -136,7 +136,7 @@ TEST_F(StartupTest, IntegrationAndTipFollowExactSettingValues) {
     EXPECT_EQ(tips, c.tips);
     EXPECT_TRUE(dialogs.Boxes().isEmpty());
     EXPECT_EQ(quits, 0);
-    EXPECT_FALSE(window->Busy);
+    EXPECT_FALSE(State().Busy);
   }
 }
 
@@ -174,11 +174,11 @@ TEST_F(StartupTest, RoadWithoutApkLeavesTheWindowInItsNoApkState) {
   Fresh({{"Explentry", "on"}});
   Load();
 
-  EXPECT_EQ(window->StartedWithoutApk, 1);
-  EXPECT_FALSE(window->Busy);
+  EXPECT_EQ(State().StartedWithoutApk, 1);
+  EXPECT_FALSE(State().Busy);
   EXPECT_FALSE(splash->isVisible());
   EXPECT_EQ(window->WidthTwips(), 8625);
-  ASSERT_TRUE(window->objDOS);
+  ASSERT_TRUE(State().objDOS);
   EXPECT_EQ(window->Label5->text(),
             QStringLiteral("要安装APK，请右键单击APK文件，然后选择Tarnwick") + QString(32, ' '));
   EXPECT_EQ(vbcolor::ForeColor(window->Label5), 255);
@@ -207,7 +207,7 @@ TEST_F(StartupTest, UnreadableOrOddSettingsFileFallsBackToDefaults) {
   Load();
   EXPECT_TRUE(window->Check2->isChecked());
   EXPECT_EQ(quits, 0) << "an odd Explentry is not exactly off";
-  EXPECT_FALSE(window->Busy);
+  EXPECT_FALSE(State().Busy);
 }
 
 TEST_F(StartupTest, ReadOnlySettingsLocationStartsWithTheDefaults) {
@@ -241,12 +241,12 @@ TEST_F(StartupTest, RoadWithApkRunsItsStepsInOrderAndNeverAsks) {
 
   EXPECT_TRUE(dialogs.Boxes().isEmpty());
   EXPECT_EQ(quits, 0);
-  EXPECT_FALSE(window->Busy);
+  EXPECT_FALSE(State().Busy);
   EXPECT_FALSE(splash->isVisible());
-  EXPECT_EQ(window->ApkPath, apk);
-  EXPECT_EQ(window->ApkFileName, QStringLiteral("my \"odd\" 文件 name.apk"));
-  EXPECT_EQ(window->Label5->text(), window->ApkFileName);
-  EXPECT_EQ(window->Label5->toolTip(), window->ApkFileName);
+  EXPECT_EQ(State().ApkPath, apk);
+  EXPECT_EQ(State().ApkFileName, QStringLiteral("my \"odd\" 文件 name.apk"));
+  EXPECT_EQ(window->Label5->text(), State().ApkFileName);
+  EXPECT_EQ(window->Label5->toolTip(), State().ApkFileName);
   EXPECT_TRUE(window->Frame1->isEnabled());
   EXPECT_TRUE(QFile::exists(apk)) << "the APK carries its own name again";
 
@@ -262,7 +262,7 @@ TEST_F(StartupTest, RoadWithApkRunsItsStepsInOrderAndNeverAsks) {
 
 TEST_F(StartupTest, ApkThatDoesNotExistStillReachesTheEndOfStartUp) {
   Load(folder.path() + QStringLiteral("/gone/缺失 file.apk"));
-  EXPECT_FALSE(window->Busy);
+  EXPECT_FALSE(State().Busy);
   EXPECT_FALSE(splash->isVisible());
   EXPECT_TRUE(window->isEnabled());
   EXPECT_EQ(quits, 0);

@@ -60,7 +60,7 @@ TEST_F(Uninstall, PresenceAndConnectionTextsDecideTheOutcome) {
       EXPECT_EQ(Log(), NotInstalled(c.package)) << what;
     }
     EXPECT_EQ(counted.count(), c.installed ? int(c.connectionError) : 1) << what;
-    EXPECT_FALSE(window->Busy);
+    EXPECT_FALSE(State().Busy);
   }
 }
 
@@ -82,7 +82,7 @@ TEST_F(Uninstall, KeepingDataAsksFirstAndNoLeavesEverythingAlone) {
   EXPECT_EQ(folder.calls(), QStringList{kListPackages});
   EXPECT_EQ(Log(), "before");
   EXPECT_TRUE(folder.onDevice("Android/obb/com.x/main.obb"));
-  EXPECT_FALSE(window->Busy);
+  EXPECT_FALSE(State().Busy);
 }
 
 // The OBB folder goes whatever adb said about the uninstall; only the storage answer is looked at
@@ -114,7 +114,7 @@ TEST_F(Uninstall, KeepingDataRemovesTheObbFolderAndSaysDone) {
         << what;
     EXPECT_EQ(counted.count(), int(c.connectionError)) << what;
     EXPECT_EQ(window->txtOutputs->SelStart(), Log().size()) << what;
-    EXPECT_FALSE(window->Busy);
+    EXPECT_FALSE(State().Busy);
     if (c.storageAnswer.isEmpty()) {
       EXPECT_EQ(folder.calls(), QStringList({kListPackages, "adb shell pm uninstall -k com.x", "adb shell echo $EXTERNAL_STORAGE",
                                              "adb shell rm -r /sdcard/Android/obb/com.x"}));
@@ -133,8 +133,8 @@ TEST_F(Uninstall, NoDeviceAnswerMeansNotInstalled) {
 class ManifestPermissions : public DeviceWindowTest {
  protected:
   void SetPermissions(int count) {
-    for (int k = 1; k <= count; ++k) window->BadgingInfo.Set(10 + k, QString("android.permission.P%1").arg(k));
-    window->ManifestPermCount = static_cast<qint16>(count);
+    for (int k = 1; k <= count; ++k) State().BadgingInfo.Set(10 + k, QString("android.permission.P%1").arg(k));
+    State().ManifestPermCount = static_cast<qint16>(count);
   }
 };
 

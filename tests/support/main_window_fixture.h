@@ -17,6 +17,30 @@
 #include "support/fake_program_folder.h"
 #include "support/scripted_dialogs.h"
 
+// The main window's state that no control shows, for tests that arrange or observe it.
+struct MainWindowState {
+  explicit MainWindowState(morvell& w)
+      : Busy(w.Busy), StartedWithoutApk(w.StartedWithoutApk), ApkPath(w.ApkPath), ApkFileName(w.ApkFileName),
+        BadgingInfo(w.BadgingInfo), ManifestPermCount(w.ManifestPermCount), ZipPath(w.ZipPath),
+        ZipRenamePending(w.ZipRenamePending), SavedLabel6BackColor(w.SavedLabel6BackColor),
+        SavedLabel6ForeColor(w.SavedLabel6ForeColor), LogoFrame(w.LogoFrame), PackageInstalled(w.PackageInstalled),
+        objDOS(w.objDOS) {}
+
+  bool& Busy;
+  qint16& StartedWithoutApk;
+  QString& ApkPath;
+  QString& ApkFileName;
+  BoundedTextArray<50>& BadgingInfo;
+  qint16& ManifestPermCount;
+  QString& ZipPath;
+  bool& ZipRenamePending;
+  QString& SavedLabel6BackColor;
+  QString& SavedLabel6ForeColor;
+  qint16& LogoFrame;
+  bool& PackageInstalled;
+  std::unique_ptr<DOSOutputs>& objDOS;
+};
+
 class MainWindowTest : public ::testing::Test {
  protected:
   void TearDown() override {
@@ -38,6 +62,7 @@ class MainWindowTest : public ::testing::Test {
     foregroundProbe.emplace(platform::ForegroundSeam(), [this](const QWidget*) { return foreground; });
   }
   QString Log() const { return window->txtOutputs->Text(); }
+  MainWindowState State() const { return MainWindowState(*window); }
 
   FakeProgramFolder folder;
   ScriptedDialogs dialogs;

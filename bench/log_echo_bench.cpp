@@ -30,12 +30,14 @@ double RunnerAlone(const QString& path) {
 
 double Echoed(const QString& path, qsizetype* logSize) {
   morvell window;
-  window.CreateRunner();
   window.show();
+  // A runner wired to the window's output handler, as the window's own runner is.
+  DOSOutputs runner;
+  runner.ReceiveOutputs = [&window](QString& chunk) { window.objDOS_ReceiveOutputs(chunk); };
   QElapsedTimer timer;
   timer.start();
-  window.objDOS->CommandLine(CatCommand(path));
-  window.objDOS->ExecuteCommand();
+  runner.CommandLine(CatCommand(path));
+  runner.ExecuteCommand();
   QApplication::processEvents();  // the window paints the grown log once the command has ended
   double seconds = timer.nsecsElapsed() / 1e9;
   *logSize = window.txtOutputs->Text().size();

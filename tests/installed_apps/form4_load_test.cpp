@@ -6,6 +6,7 @@
 
 #include "installed_apps/form4_fixture.h"
 #include "main_window/log_box.h"
+#include "support/main_window_fixture.h"
 
 namespace {
 
@@ -88,7 +89,7 @@ TEST_F(Form4Test, TheWayInThroughTheProgressWindow) {
   main->Command9_Click();
   Form5* progress = main->Form5Instance();
   EXPECT_FALSE(main->isVisible());
-  EXPECT_FALSE(main->Busy);
+  EXPECT_FALSE(MainWindowState(*main).Busy);
   EXPECT_TRUE(progress->isVisible());
   EXPECT_TRUE(progress->Timer1->isActive());
   progress->Timer1_Timer();

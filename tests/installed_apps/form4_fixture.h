@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QMouseEvent>
 #include <memory>
 
@@ -18,8 +17,8 @@
 #include "support/fake_program_folder.h"
 #include "support/scripted_dialogs.h"
 
-// A main window, its progress window and installed-apps window; the fake adb plays a headset;
-// the temporary folder is the test's own.
+// A main window with its installed-apps window; the fake adb plays a headset; the temporary
+// folder is the test's own.
 class Form4Test : public ::testing::Test {
  protected:
   void SetUp() override { Module1::ResetSharedState(); }
@@ -27,10 +26,8 @@ class Form4Test : public ::testing::Test {
     main.reset();
     Module1::ResetSharedState();
   }
-
-  // Loads the window with these apps (labels "Label <package>" unless the app says otherwise).
-  Form4* Load(const QList<FakeApp>& apps, const QString& eol = QStringLiteral("\n")) {
-    folder.setScenario("adb", AppListScenario(apps, eol));
+  Form4* Load(const QList<FakeApp>& apps) {
+    folder.setScenario("adb", AppListScenario(apps));
     folder.clearCalls();
     Form4* form = main->Form4Instance();
     form->Show();
@@ -43,23 +40,15 @@ class Form4Test : public ::testing::Test {
     for (int r = 1; r < Grid()->Rows(); ++r) cells << Grid()->TextMatrix(r, col);
     return cells;
   }
-
-  // The pointer over a cell, as the grid sees it (row and column counted from the shown ones).
-  QPoint CellCentre(int row, int col) {
-    int x = 0;
-    for (int c = Grid()->LeftCol(); c < col; ++c) x += Pixels(Grid()->ColWidth(c));
-    int y = row == 0 ? 0 : Pixels(Grid()->RowHeight(0));
-    for (int r = Grid()->TopRow(); row > 0 && r < row; ++r) y += Pixels(Grid()->RowHeight(r));
-    return {x + Pixels(Grid()->ColWidth(col)) / 2, y + Pixels(Grid()->RowHeight(row)) / 2};
-  }
-  void Mouse(QEvent::Type type, int row, int col, Qt::MouseButton button = Qt::NoButton,
-             Qt::MouseButtons held = Qt::NoButton) {
-    const QPoint at = CellCentre(row, col);
+  // The pointer to the centre of a cell (rows counted from TopRow, columns from LeftCol).
+  void Mouse(int row, int col, Qt::MouseButtons held = {}, QEvent::Type type = QEvent::MouseMove,
+             Qt::MouseButton button = Qt::NoButton) {
+    QPoint at(Pixels(Grid()->ColWidth(col)) / 2, Pixels(Grid()->RowHeight(row)) / 2);
+    for (int c = Grid()->LeftCol(); c < col; ++c) at.rx() += Pixels(Grid()->ColWidth(c));
+    for (int r = row ? Grid()->TopRow() : row; r < row; ++r) at.ry() += Pixels(Grid()->RowHeight(r));
+    if (row) at.ry() += Pixels(Grid()->RowHeight(0));
     QMouseEvent event(type, at, Grid()->viewport()->mapToGlobal(at), button, held, Qt::NoModifier);
     QCoreApplication::sendEvent(Grid()->viewport(), &event);
-  }
-  void MoveTo(int row, int col, Qt::MouseButtons held = Qt::NoButton) {
-    Mouse(QEvent::MouseMove, row, col, Qt::NoButton, held);
   }
 
   ScopedTempFolder temp;
@@ -68,15 +57,12 @@ class Form4Test : public ::testing::Test {
   std::unique_ptr<morvell> main = std::make_unique<morvell>();
 };
 
-// Apps whose labels are given, packages com.app0, com.app1, ...
+// Apps of these labels: packages com.app0, com.app1, ..., builds 9, 10, ..., sizes 0.5, 1.5, ...
 inline QList<FakeApp> LabelledApps(const QStringList& labels) {
   QList<FakeApp> apps;
-  for (int i = 0; i < labels.size(); ++i) {
-    FakeApp app{QStringLiteral("com.app%1").arg(i)};
-    app.badging = QStringLiteral("application-label:'%1'").arg(labels[i]);
-    app.versions = QStringLiteral("versionCode: %1 minSdk: 29\nversionName: %1.0").arg(i + 9);
-    app.sizes = QStringLiteral("%1.5 %1.0 0.5 0.0").arg(i);
-    apps.append(app);
-  }
+  for (int i = 0; i < labels.size(); ++i)
+    apps.append({QStringLiteral("com.app%1").arg(i), QStringLiteral("%1.5 %1.0 0.5 0.0").arg(i), QString(),
+                 QStringLiteral("application-label:'%1'").arg(labels[i]),
+                 QStringLiteral("versionCode: %1 minSdk: 29\nversionName: %1.0").arg(i + 9)});
   return apps;
 }

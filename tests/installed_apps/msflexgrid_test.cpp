@@ -3,168 +3,104 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <QWheelEvent>
-#include <QWidget>
-#include <QtTest/qtestspontaneevent.h>
 #include <vector>
 
 #include "installed_apps/msflexgrid.h"
-#include "installed_apps/scroll_grid_page.h"
-#include "runner/mouse_wheel_hook.h"
 #include "runner/vb_color.h"
 
 namespace {
 
-// A window that pages the grid under the pointer, as the installed-apps window does.
-class GridForm : public QWidget {
-  Q_OBJECT
- public:
-  GridForm() {
-    grid = new MSFlexGrid(this);
+struct GridWindow {
+  GridWindow() {
     grid->setGeometry(0, 0, 400, 300);
-    resize(400, 400);
+    window.resize(400, 400);
+    window.show();
+    QApplication::processEvents();
   }
-  Q_INVOKABLE void MouseWheel(int MouseKeys, int Rotation, int Xpos, int Ypos) {
-    for (MSFlexGrid* each : findChildren<MSFlexGrid*>())
-      if (PointInWindow(each->hWnd(), Xpos, Ypos)) ScrollGridPage(each, MouseKeys, Rotation, Xpos, Ypos);
+  void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::NoButton, Qt::MouseButtons held = {}) {
+    QMouseEvent event(type, QPointF(at), QPointF(grid->viewport()->mapToGlobal(at)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(grid->viewport(), &event);
   }
-  MSFlexGrid* grid;
+  QWidget window;
+  MSFlexGrid* grid = new MSFlexGrid(&window);
 };
-
-void Show(QWidget& window) {
-  window.show();
-  QApplication::processEvents();
-}
-
-void SendMouse(MSFlexGrid* grid, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
-  QMouseEvent event(type, QPointF(at), QPointF(grid->viewport()->mapToGlobal(at)), button, held, Qt::NoModifier);
-  QApplication::sendEvent(grid->viewport(), &event);
-}
-
-// As from the window system: only such wheel events travel up to the parents, and sendEvent
-// would clear the mark.
-bool SendWheel(QWidget* target, QPoint at, int delta) {
-  QWheelEvent event(QPointF(at), QPointF(target->mapToGlobal(at)), QPoint(), QPoint(0, delta), {}, {},
-                    Qt::NoScrollPhase, false);
-  QSpontaneKeyEvent::setSpontaneous(&event);
-  return qApp->notify(target, &event);
-}
-
-int LastWholeRow(const MSFlexGrid* grid) {
-  int last = grid->TopRow();
-  while (grid->RowIsVisible(last + 1)) ++last;
-  return last;
-}
 
 }  // namespace
 
-TEST(MSFlexGrid, AWheelTurnOverTheGridPagesItThroughTheWindowsHook) {
-  GridForm form;
-  form.grid->Rows(200);
-  Show(form);
-  HookMouseWheel(&form);
-  QPoint middle = form.grid->viewport()->rect().center();
-
-  int lastWhole = LastWholeRow(form.grid);
-  ASSERT_GT(lastWhole, 5);
-  SendWheel(form.grid->viewport(), middle, -120);
-  EXPECT_EQ(form.grid->TopRow(), lastWhole);
-  EXPECT_EQ(form.grid->verticalScrollBar()->value(), lastWhole);
-  SendWheel(form.grid->viewport(), middle, 120);
-  EXPECT_EQ(form.grid->TopRow(), 1);
-  SendWheel(&form, QPoint(200, 380), -120);  // in the window, below the grid
-  EXPECT_EQ(form.grid->TopRow(), 1);
-  UnhookMouseWheel(&form);
-}
-
-TEST(MSFlexGrid, ReportsTheCellUnderThePointerAndItsEvents) {
-  GridForm form;
-  MSFlexGrid* grid = form.grid;
-  grid->Rows(5);
-  grid->Cols(4);
-  grid->RowHeight(2, 0);
-  Show(form);
-  std::vector<std::vector<float>> moves, downs;
-  int clicks = 0;
-  grid->MouseMove = [&](int b, int s, float x, float y) { moves.push_back({float(b), float(s), x, y}); };
-  grid->MouseDown = [&](int b, int s, float x, float y) { downs.push_back({float(b), float(s), x, y}); };
-  grid->Click = [&] { ++clicks; };
-
-  // Columns 64 pixels wide, rows 20 high, row 2 hidden; past the last cell: the nearest.
-  struct Case {
-    QPoint at;
-    int row, col;
-  } cases[] = {{{5, 5}, 0, 0}, {{133, 45}, 3, 2}, {{390, 290}, 4, 3}};
-  for (const Case& c : cases) {
-    SendMouse(grid, QEvent::MouseMove, c.at, Qt::NoButton, Qt::NoButton);
-    EXPECT_EQ(std::pair(grid->MouseRow(), grid->MouseCol()), std::pair(c.row, c.col)) << c.at.x() << "," << c.at.y();
-  }
-  EXPECT_EQ(moves.at(1), (std::vector<float>{0, 0, 133 * 15, 45 * 15}));
-
-  grid->Row(1);
-  for (Qt::MouseButton button : {Qt::RightButton, Qt::LeftButton}) {
-    SendMouse(grid, QEvent::MouseButtonPress, {133, 45}, button, button);
-    SendMouse(grid, QEvent::MouseButtonRelease, {133, 45}, button, Qt::NoButton);
-  }
-  EXPECT_EQ(clicks, 1);
-  EXPECT_EQ(std::pair(grid->Row(), grid->Col()), std::pair(3, 2));  // the left press picks the cell
-  ASSERT_EQ(downs.size(), 2u);
-  EXPECT_EQ(downs[0][0], 2);
-  EXPECT_EQ(downs[1][0], 1);
-}
-
-TEST(MSFlexGrid, PaintsHeaderCellColoursPicturesAndSkipsHiddenRows) {
-  GridForm form;
-  MSFlexGrid* grid = form.grid;
+// Columns 64 pixels wide, rows 20 high, row 2 hidden.
+TEST(MSFlexGrid, PaintsTheModelAndReportsTheCellUnderThePointer) {
+  GridWindow w;
+  MSFlexGrid* grid = w.grid;
   grid->Rows(6);
   grid->Cols(4);
   grid->BackColor(0xFFFFFF);
-  grid->Row(0);
-  grid->Col(2);
-  grid->CellBackColor(vbcolor::Rgb(255, 255, 111));
-  grid->Row(3);
-  grid->Col(1);
-  grid->CellBackColor(vbcolor::Rgb(0, 200, 0));
+  auto cell = [grid](int row, int col) {
+    grid->Row(row);
+    grid->Col(col);
+    return grid;
+  };
+  cell(0, 2)->CellBackColor(vbcolor::Rgb(255, 255, 111));
+  cell(3, 1)->CellBackColor(vbcolor::Rgb(0, 200, 0));
   QImage red(16, 16, QImage::Format_RGB32);
   red.fill(Qt::red);
-  grid->Row(4);
-  grid->Col(3);
-  grid->CellPicture(red);
+  cell(4, 3)->CellPicture(red);
   grid->ColAlignment(3, 4);
   grid->RowHeight(2, 0);
-  Show(form);
-  QImage shot = grid->viewport()->grab().toImage();
-
-  struct Case {
-    QPoint at;
-    QColor colour;
-  } cases[] = {
+  QApplication::processEvents();
+  const QImage shot = grid->viewport()->grab().toImage();
+  const std::pair<QPoint, QColor> pixels[] = {
       {{64 + 10, 5}, vbcolor::ToQColor(vbcolor::kButtonFace)},  // header
-      {{2 * 64 + 10, 5}, QColor(255, 255, 111)},                 // the hovered header cell
+      {{2 * 64 + 10, 5}, QColor(255, 255, 111)},                 // a coloured header cell
       {{64 + 10, 25}, QColor(Qt::white)},                        // row 1
       {{64 + 10, 45}, QColor(0, 200, 0)},                        // row 3 in place of hidden row 2
       {{3 * 64 + 32, 70}, QColor(Qt::red)},                      // row 4's picture, centred
       {{3 * 64 + 5, 70}, QColor(Qt::white)},                     // beside the picture
   };
-  for (const Case& c : cases) EXPECT_EQ(shot.pixelColor(c.at), c.colour) << c.at.x() << "," << c.at.y();
+  for (const auto& [at, colour] : pixels) EXPECT_EQ(shot.pixelColor(at), colour) << at.x() << "," << at.y();
+
+  std::vector<std::vector<float>> moves, downs;
+  int clicks = 0;
+  grid->MouseMove = [&](int b, int s, float x, float y) { moves.push_back({float(b), float(s), x, y}); };
+  grid->MouseDown = [&](int b, int s, float x, float y) { downs.push_back({float(b), float(s), x, y}); };
+  grid->Click = [&] { ++clicks; };
+  const std::tuple<QPoint, int, int> cells[] = {{{5, 5}, 0, 0}, {{133, 45}, 3, 2}, {{390, 290}, 5, 3}};  // past the last: the nearest
+  for (const auto& [at, row, col] : cells) {
+    w.Mouse(QEvent::MouseMove, at);
+    EXPECT_EQ(std::pair(grid->MouseRow(), grid->MouseCol()), std::pair(row, col)) << at.x() << "," << at.y();
+  }
+  EXPECT_EQ(moves.at(1), (std::vector<float>{0, 0, 133 * 15, 45 * 15}));
+  grid->Row(1);
+  for (Qt::MouseButton button : {Qt::RightButton, Qt::LeftButton}) {
+    w.Mouse(QEvent::MouseButtonPress, {133, 45}, button, button);
+    w.Mouse(QEvent::MouseButtonRelease, {133, 45}, button);
+  }
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(std::pair(grid->Row(), grid->Col()), std::pair(3, 2));  // the left press picks the cell
+  ASSERT_EQ(downs.size(), 2u);
+  EXPECT_EQ(std::pair(downs[0][0], downs[1][0]), std::pair(2.0f, 1.0f));
 }
 
-TEST(MSFlexGrid, ScrollBarsFollowTopRowAndShowWhenColumnsAreWider) {
-  GridForm form;
-  MSFlexGrid* grid = form.grid;
+TEST(MSFlexGrid, ScrollBarsFollowTopRowAndRedraw) {
+  GridWindow w;
+  MSFlexGrid* grid = w.grid;
+  grid->Redraw(false);
   grid->Rows(100);
   grid->Cols(10);
-  Show(form);
+  QApplication::processEvents();
+  EXPECT_FALSE(grid->verticalScrollBar()->isVisible()) << "held while Redraw is off";
+  grid->Redraw(true);
+  QApplication::processEvents();
+  EXPECT_TRUE(grid->verticalScrollBar()->isVisible());
   grid->TopRow(50);
   EXPECT_EQ(grid->verticalScrollBar()->value(), 50);
   grid->verticalScrollBar()->setValue(20);
   EXPECT_EQ(grid->TopRow(), 20);
   ASSERT_TRUE(grid->horizontalScrollBar()->isVisible());
   grid->horizontalScrollBar()->setValue(3);
-  SendMouse(grid, QEvent::MouseMove, {70, 5}, Qt::NoButton, Qt::NoButton);
+  w.Mouse(QEvent::MouseMove, {70, 5});
   EXPECT_EQ(grid->MouseCol(), 3);
   grid->FixedCols(0);
-  SendMouse(grid, QEvent::MouseMove, {5, 5}, Qt::NoButton, Qt::NoButton);
+  w.Mouse(QEvent::MouseMove, {5, 5});
   EXPECT_EQ(grid->MouseCol(), 0);
 
   grid->Cols(3);
@@ -173,17 +109,3 @@ TEST(MSFlexGrid, ScrollBarsFollowTopRowAndShowWhenColumnsAreWider) {
   EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
   EXPECT_TRUE(grid->verticalScrollBar()->isVisible());
 }
-
-TEST(MSFlexGrid, RedrawOffHoldsTheViewUntilItIsOnAgain) {
-  GridForm form;
-  Show(form);
-  form.grid->Redraw(false);
-  form.grid->Rows(50);
-  QApplication::processEvents();
-  EXPECT_FALSE(form.grid->verticalScrollBar()->isVisible());
-  form.grid->Redraw(true);
-  QApplication::processEvents();
-  EXPECT_TRUE(form.grid->verticalScrollBar()->isVisible());
-}
-
-#include "msflexgrid_test.moc"

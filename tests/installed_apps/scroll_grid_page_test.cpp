@@ -27,15 +27,9 @@ int Turn(FlexGridModel& grid, int top, int rotation) {
 
 TEST(ScrollGridPage, MovesByTheRowsShownWholeAndStaysInTheGrid) {
   FlexGridModel grid = TallGrid();
-  struct Case {
-    int top, rotation, expected;
-  } cases[] = {
-      {30, kDown, 41}, {30, kUp, 19}, {5, kUp, 1}, {195, kDown, 199},
-      {199, kDown, 199},  // the last row on top: nothing below it
-      {199, kUp, 186},    // and the way back still pages
-  };
-  for (const Case& c : cases) EXPECT_EQ(Turn(grid, c.top, c.rotation), c.expected) << c.top << " " << c.rotation;
-
+  const int cases[][3] = {{30, kDown, 41}, {30, kUp, 19}, {5, kUp, 1}, {195, kDown, 199},
+                          {199, kDown, 199}, {199, kUp, 186}};  // the last row on top still pages back
+  for (auto [top, rotation, expected] : cases) EXPECT_EQ(Turn(grid, top, rotation), expected) << top << " " << rotation;
   FlexGridModel fits = TallGrid(12);
   EXPECT_EQ(Turn(fits, 3, kDown), 3);
 }

@@ -1,24 +1,16 @@
 #pragma once
-#include <QByteArray>
 #include <QDir>
 #include <QTemporaryDir>
 
-// Points the temporary folder (TMPDIR) at a fresh folder, optionally a subfolder with the given
-// name, for one scope.
+// Points the temporary folder (TMPDIR) at a fresh folder, or a subfolder of that name, for one scope.
 class ScopedTempFolder {
  public:
-  explicit ScopedTempFolder(const QString& subfolder = QString()) : previous_(qgetenv("TMPDIR")) {
-    path_ = subfolder.isEmpty() ? dir_.path() : dir_.filePath(subfolder);
+  explicit ScopedTempFolder(const QString& subfolder = QString())
+      : previous_(qgetenv("TMPDIR")), path_(subfolder.isEmpty() ? dir_.path() : dir_.filePath(subfolder)) {
     QDir().mkpath(path_);
     qputenv("TMPDIR", path_.toUtf8());
   }
-  ~ScopedTempFolder() {
-    if (previous_.isNull()) qunsetenv("TMPDIR");
-    else qputenv("TMPDIR", previous_);
-  }
-  ScopedTempFolder(const ScopedTempFolder&) = delete;
-  ScopedTempFolder& operator=(const ScopedTempFolder&) = delete;
-  QString path() const { return path_; }
+  ~ScopedTempFolder() { previous_.isNull() ? void(qunsetenv("TMPDIR")) : void(qputenv("TMPDIR", previous_)); }
   QString filePath(const QString& name) const { return path_ + u'/' + name; }
 
  private:

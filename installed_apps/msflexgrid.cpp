@@ -32,8 +32,13 @@ MSFlexGrid::MSFlexGrid(QWidget* parent) : QAbstractScrollArea(parent) {
 }
 
 int MSFlexGrid::Width() const { return Twips(width()); }
-void MSFlexGrid::Width(int twips) { resize(Pixels(twips), height()); }
-void MSFlexGrid::Height(int twips) { resize(width(), Pixels(twips)); }
+// A negative size is refused and the grid keeps the one it has.
+void MSFlexGrid::Width(int twips) {
+  if (twips >= 0) resize(Pixels(twips), height());
+}
+void MSFlexGrid::Height(int twips) {
+  if (twips >= 0) resize(width(), Pixels(twips));
+}
 int MSFlexGrid::Height() const { return Twips(height()); }
 int MSFlexGrid::ClientHeight() const { return Twips(viewport()->height()); }
 

@@ -134,6 +134,18 @@ TEST_F(Form4GridTest, ContextMenuItemsAndButtons) {
   }
 }
 
+TEST_F(Form4GridTest, ResizeKeepsTheGridsSizeWhereTheWindowIsTooSmallForIt) {
+  form->resize(Pixels(9000), Pixels(6000));
+  form->Form_Resize();
+  EXPECT_EQ(Grid()->size(), QSize(Pixels(9000 - 440), Pixels(6000 - 1500)));
+  form->resize(Pixels(9000), Pixels(1200));
+  form->Form_Resize();
+  EXPECT_EQ(Grid()->size(), QSize(Pixels(9000 - 440), Pixels(6000 - 1500))) << "a negative height is not taken";
+  form->resize(Pixels(300), Pixels(3000));
+  form->Form_Resize();
+  EXPECT_EQ(Grid()->size(), QSize(Pixels(9000 - 440), Pixels(3000 - 1500))) << "a negative width is not taken";
+}
+
 TEST_F(Form4GridTest, CopyPutsTheHoveredCellOnTheClipboard) {
   MoveTo(2, 1);
   QGuiApplication::clipboard()->setText("old");

@@ -53,16 +53,13 @@ const char* const kLoop = R"(while IFS=' ' read -r A B C D E REST || [ -n "$A" ]
 done
 )";
 
-}  // namespace
-
+// The one argument that `adb shell` receives for the size of every app.
 QString AppSizesCommand() {
   return QStringLiteral(
       R"(pm list package -f -3 -u | awk -F':' '{print $2}' | awk -F'==/base.apk=|null=' '{apksize = ""; cmd = "du " $1 "==/base.apk 2\76/dev/null \174 cut -f 1 \174 bc"; cmd | getline apksize; close(cmd); obbsize = ""; cmd = "du -s /sdcard/Android/obb/" $2 " 2\76/dev/null \174 cut -f 1 \174 bc"; cmd | getline obbsize; close(cmd); datasize = ""; cmd = "du -s /sdcard/Android/data/" $2 " 2\76/dev/null \174 cut -f 1 \174 bc"; cmd | getline datasize; close(cmd); printf($2 " %.1f %.1f %.1f %.1f\n", ((apksize>4?apksize:0)/1024)+((obbsize>4?obbsize:0)/1024)+((datasize>4?datasize:0)/1024), (apksize>4?apksize:0)/1024,(obbsize>4?obbsize:0)/1024,(datasize>4?datasize:0)/1024) }' | sort -nk2)");
 }
 
-QString AppVersionsCommand(const QString& package) {
-  return QStringLiteral("dumpsys package ") + package + kVersionsTail;
-}
+}  // namespace
 
 QString AppListScript(const QString& programFolder) {
   QString script = QStringLiteral("#!/bin/sh\nLC_ALL=C\nexport LC_ALL\n");

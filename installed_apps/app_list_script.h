@@ -4,10 +4,6 @@
 
 #include <QString>
 
-// The device-side commands, each exactly the one argument that `adb shell` receives.
-QString AppSizesCommand();
-QString AppVersionsCommand(const QString& package);
-
 // The whole script for a program whose adb and aapt-arm-pie lie in programFolder.
 QString AppListScript(const QString& programFolder);
 

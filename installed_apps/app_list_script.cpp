@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 
+#include "runner/tools.h"
+
 namespace {
 
 // One word for sh holding the text unchanged: single quotes, each ' as '\''.
@@ -10,10 +12,6 @@ QString ShellQuote(const QString& text) {
   QString quoted = text;
   quoted.replace(u'\'', QStringLiteral("'\\''"));
   return u'\'' + quoted + u'\'';
-}
-
-QString InFolder(const QString& folder, const QString& name) {
-  return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
 }
 
 const QString kVersionsTail = QStringLiteral(
@@ -61,10 +59,10 @@ QString AppSizesCommand() {
 
 }  // namespace
 
-QString AppListScript(const QString& programFolder) {
+QString AppListScript() {
   QString script = QStringLiteral("#!/bin/sh\nLC_ALL=C\nexport LC_ALL\n");
-  script += QStringLiteral("ADB=") + ShellQuote(InFolder(programFolder, QStringLiteral("adb"))) + u'\n';
-  script += QStringLiteral("\"$ADB\" push ") + ShellQuote(InFolder(programFolder, QStringLiteral("aapt-arm-pie"))) +
+  script += QStringLiteral("ADB=") + ShellQuote(tools::AdbPath()) + u'\n';
+  script += QStringLiteral("\"$ADB\" push ") + ShellQuote(tools::AaptArmPiePath()) +
             QStringLiteral(" /data/local/tmp\n");
   script += QStringLiteral("\"$ADB\" shell chmod 0755 /data/local/tmp/aapt-arm-pie\n");
   script += QStringLiteral("\"$ADB\" shell ") + ShellQuote(AppSizesCommand()) + QStringLiteral(" | tr -d '\\r' |\n");
@@ -72,7 +70,7 @@ QString AppListScript(const QString& programFolder) {
   return script;
 }
 
-QString AppListScriptPath() { return InFolder(QDir::tempPath(), QStringLiteral("morvell.sh")); }
+QString AppListScriptPath() { return QDir(QDir::tempPath()).filePath(QStringLiteral("morvell.sh")); }
 
 bool WriteAppListScript(const QString& path, const QString& text) {
   QFile file(path);

@@ -31,7 +31,7 @@ class AppListScriptTest : public ::testing::Test {
     folder.clearCalls();
     const QString path = AppListScriptPath();
     QFile::remove(path);
-    EXPECT_TRUE(WriteAppListScript(path, AppListScript(tools::ProgramFolder())));
+    EXPECT_TRUE(WriteAppListScript(path, AppListScript()));
     DOSOutputs runner;
     runner.CommandLine(QuoteLocalPath(path));
     output = runner.ExecuteCommand();

@@ -28,6 +28,8 @@ MSFlexGrid::MSFlexGrid(QWidget* parent) : QAbstractScrollArea(parent) {
   viewport()->setMouseTracking(true);
   verticalScrollBar()->setSingleStep(1);
   horizontalScrollBar()->setSingleStep(1);
+  verticalScrollBar()->installEventFilter(this);
+  horizontalScrollBar()->installEventFilter(this);
   SyncScrollBars();
 }
 
@@ -172,5 +174,14 @@ void MSFlexGrid::mouseMoveEvent(QMouseEvent* event) {
               ToTwips(event->position().y()));
 }
 
-// The wheel belongs to the window's hook, which pages the grid; here it only passes upwards.
+// The wheel belongs to the window's hook, which pages the grid; here it only passes upwards,
+// also from the scroll bars, which would otherwise scroll by lines of their own.
 void MSFlexGrid::wheelEvent(QWheelEvent* event) { event->ignore(); }
+
+bool MSFlexGrid::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Wheel && (watched == verticalScrollBar() || watched == horizontalScrollBar())) {
+    event->ignore();
+    return true;
+  }
+  return QAbstractScrollArea::eventFilter(watched, event);
+}

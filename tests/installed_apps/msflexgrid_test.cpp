@@ -77,6 +77,27 @@ TEST(MSFlexGrid, AWheelTurnOverTheGridPagesItThroughTheWindowsHook) {
   UnhookMouseWheel(&form);
 }
 
+TEST(MSFlexGrid, AWheelTurnOverItsScrollBarsPagesItThroughTheHookToo) {
+  GridForm form;
+  form.grid->Rows(200);
+  form.grid->Cols(40);
+  Show(form);
+  HookMouseWheel(&form);
+  const int lastWhole = LastWholeRow(form.grid);
+  for (QScrollBar* bar : {form.grid->verticalScrollBar(), form.grid->horizontalScrollBar()}) {
+    ASSERT_TRUE(bar->isVisible());
+    const int before = bar->value();
+    SendWheel(bar, bar->rect().center(), -120);
+    EXPECT_EQ(form.grid->TopRow(), lastWhole) << bar->orientation();
+    EXPECT_EQ(form.grid->LeftCol(), 1) << bar->orientation();
+    if (bar->orientation() == Qt::Horizontal) {
+      EXPECT_EQ(bar->value(), before);
+    }
+    form.grid->TopRow(1);
+  }
+  UnhookMouseWheel(&form);
+}
+
 TEST(MSFlexGrid, ReportsTheCellUnderThePointerAndItsEvents) {
   GridForm form;
   MSFlexGrid* grid = form.grid;

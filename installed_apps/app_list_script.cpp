@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 
+#include "runner/tools.h"
+
 namespace {
 
 // One word for sh holding the text unchanged: single quotes, each ' as '\''.
@@ -10,10 +12,6 @@ QString ShellQuote(const QString& text) {
   QString quoted = text;
   quoted.replace(u'\'', QStringLiteral("'\\''"));
   return u'\'' + quoted + u'\'';
-}
-
-QString InFolder(const QString& folder, const QString& name) {
-  return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
 }
 
 const QString kVersionsTail = QStringLiteral(
@@ -53,21 +51,18 @@ const char* const kLoop = R"(while IFS=' ' read -r A B C D E REST || [ -n "$A" ]
 done
 )";
 
-}  // namespace
-
+// The one argument that `adb shell` receives for the size of every app.
 QString AppSizesCommand() {
   return QStringLiteral(
       R"(pm list package -f -3 -u | awk -F':' '{print $2}' | awk -F'==/base.apk=|null=' '{apksize = ""; cmd = "du " $1 "==/base.apk 2\76/dev/null \174 cut -f 1 \174 bc"; cmd | getline apksize; close(cmd); obbsize = ""; cmd = "du -s /sdcard/Android/obb/" $2 " 2\76/dev/null \174 cut -f 1 \174 bc"; cmd | getline obbsize; close(cmd); datasize = ""; cmd = "du -s /sdcard/Android/data/" $2 " 2\76/dev/null \174 cut -f 1 \174 bc"; cmd | getline datasize; close(cmd); printf($2 " %.1f %.1f %.1f %.1f\n", ((apksize>4?apksize:0)/1024)+((obbsize>4?obbsize:0)/1024)+((datasize>4?datasize:0)/1024), (apksize>4?apksize:0)/1024,(obbsize>4?obbsize:0)/1024,(datasize>4?datasize:0)/1024) }' | sort -nk2)");
 }
 
-QString AppVersionsCommand(const QString& package) {
-  return QStringLiteral("dumpsys package ") + package + kVersionsTail;
-}
+}  // namespace
 
-QString AppListScript(const QString& programFolder) {
+QString AppListScript() {
   QString script = QStringLiteral("#!/bin/sh\nLC_ALL=C\nexport LC_ALL\n");
-  script += QStringLiteral("ADB=") + ShellQuote(InFolder(programFolder, QStringLiteral("adb"))) + u'\n';
-  script += QStringLiteral("\"$ADB\" push ") + ShellQuote(InFolder(programFolder, QStringLiteral("aapt-arm-pie"))) +
+  script += QStringLiteral("ADB=") + ShellQuote(tools::AdbPath()) + u'\n';
+  script += QStringLiteral("\"$ADB\" push ") + ShellQuote(tools::AaptArmPiePath()) +
             QStringLiteral(" /data/local/tmp\n");
   script += QStringLiteral("\"$ADB\" shell chmod 0755 /data/local/tmp/aapt-arm-pie\n");
   script += QStringLiteral("\"$ADB\" shell ") + ShellQuote(AppSizesCommand()) + QStringLiteral(" | tr -d '\\r' |\n");
@@ -75,7 +70,7 @@ QString AppListScript(const QString& programFolder) {
   return script;
 }
 
-QString AppListScriptPath() { return InFolder(QDir::tempPath(), QStringLiteral("morvell.sh")); }
+QString AppListScriptPath() { return QDir(QDir::tempPath()).filePath(QStringLiteral("morvell.sh")); }
 
 bool WriteAppListScript(const QString& path, const QString& text) {
   QFile file(path);

@@ -4,12 +4,8 @@
 
 #include <QString>
 
-// The device-side commands, each exactly the one argument that `adb shell` receives.
-QString AppSizesCommand();
-QString AppVersionsCommand(const QString& package);
-
-// The whole script for a program whose adb and aapt-arm-pie lie in programFolder.
-QString AppListScript(const QString& programFolder);
+// The whole script, for the adb and aapt-arm-pie in the program's folder.
+QString AppListScript();
 
 // "<temporary folder>/morvell.sh".
 QString AppListScriptPath();

@@ -99,9 +99,6 @@ class Form4 : public QWidget {
   QAction* mnu_Restore = nullptr;
   QAction* mnu_Permissions = nullptr;
 
-  morvell* MainWindow() const { return mainWindow_; }
-  Form5* ProgressWindow() const { return progressWindow_; }
-
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -125,8 +122,7 @@ class Form4 : public QWidget {
   QString lastSearchText_;
 
  public:
-  // ---- per-app actions (declared and connected by the actions' own files; left empty here)
-  // form4_actions.cpp; each acts on the package in column 1 of the selected row.
+  // ---- Per-app actions (form4_actions.cpp), each on the package in column 1 of the selected row.
   void mnu_startAPK_Click();
   void mnu_uninstall_Click();
   void mnu_backup_apk_Click();

@@ -17,7 +17,6 @@
 #include "runner/mouse_wheel_hook.h"
 #include "runner/picture_box.h"
 #include "runner/text_paths.h"
-#include "runner/tools.h"
 
 namespace {
 
@@ -92,7 +91,7 @@ void Form4::PrepareListing() {
 void Form4::RunListing() {
   const QString scriptPath = AppListScriptPath();
   const QString commandLine = QuoteLocalPath(scriptPath);
-  if (WriteAppListScript(scriptPath, AppListScript(tools::ProgramFolder()))) {
+  if (WriteAppListScript(scriptPath, AppListScript())) {
     objDOS->CommandLine(commandLine);
     objDOS->ExecuteCommand();
   } else {

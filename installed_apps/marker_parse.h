@@ -21,7 +21,6 @@ QString CleanAppCount(const QString& output);
 class MarkerCounter {
  public:
   int Add(const QString& chunk);
-  int Count() const { return count_; }
 
  private:
   int count_ = 0;

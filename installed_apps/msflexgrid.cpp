@@ -28,12 +28,19 @@ MSFlexGrid::MSFlexGrid(QWidget* parent) : QAbstractScrollArea(parent) {
   viewport()->setMouseTracking(true);
   verticalScrollBar()->setSingleStep(1);
   horizontalScrollBar()->setSingleStep(1);
+  verticalScrollBar()->installEventFilter(this);
+  horizontalScrollBar()->installEventFilter(this);
   SyncScrollBars();
 }
 
 int MSFlexGrid::Width() const { return Twips(width()); }
-void MSFlexGrid::Width(int twips) { resize(Pixels(twips), height()); }
-void MSFlexGrid::Height(int twips) { resize(width(), Pixels(twips)); }
+// A negative size is refused and the grid keeps the one it has.
+void MSFlexGrid::Width(int twips) {
+  if (twips >= 0) resize(Pixels(twips), height());
+}
+void MSFlexGrid::Height(int twips) {
+  if (twips >= 0) resize(width(), Pixels(twips));
+}
 int MSFlexGrid::Height() const { return Twips(height()); }
 int MSFlexGrid::ClientHeight() const { return Twips(viewport()->height()); }
 
@@ -167,5 +174,14 @@ void MSFlexGrid::mouseMoveEvent(QMouseEvent* event) {
               ToTwips(event->position().y()));
 }
 
-// The wheel belongs to the window's hook, which pages the grid; here it only passes upwards.
+// The wheel belongs to the window's hook, which pages the grid; here it only passes upwards,
+// also from the scroll bars, which would otherwise scroll by lines of their own.
 void MSFlexGrid::wheelEvent(QWheelEvent* event) { event->ignore(); }
+
+bool MSFlexGrid::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Wheel && (watched == verticalScrollBar() || watched == horizontalScrollBar())) {
+    event->ignore();
+    return true;
+  }
+  return QAbstractScrollArea::eventFilter(watched, event);
+}

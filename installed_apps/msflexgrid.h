@@ -52,6 +52,7 @@ class MSFlexGrid : public QAbstractScrollArea, public FlexGridModel {
   void mouseMoveEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void SyncScrollBars();

@@ -32,7 +32,7 @@ class AppListScriptTest : public ::testing::Test {
     folder.clearCalls();
     const QString path = AppListScriptPath();
     QFile::remove(path);
-    EXPECT_TRUE(WriteAppListScript(path, AppListScript(tools::ProgramFolder())));
+    EXPECT_TRUE(WriteAppListScript(path, AppListScript()));
     DOSOutputs runner;
     runner.CommandLine(QuoteLocalPath(path));
     const QString output = runner.ExecuteCommand();

@@ -110,6 +110,18 @@ TEST_F(Form4GridTest, ContextMenuOpensOnRightAnywhereAndLeftOnTheIcon) {
   }
 }
 
+TEST_F(Form4GridTest, ResizeKeepsTheGridsSizeWhereTheWindowIsTooSmallForIt) {
+  form->resize(Pixels(9000), Pixels(6000));
+  form->Form_Resize();
+  EXPECT_EQ(Grid()->size(), QSize(Pixels(9000 - 440), Pixels(6000 - 1500)));
+  form->resize(Pixels(9000), Pixels(1200));
+  form->Form_Resize();
+  EXPECT_EQ(Grid()->size(), QSize(Pixels(9000 - 440), Pixels(6000 - 1500))) << "a negative height is not taken";
+  form->resize(Pixels(300), Pixels(3000));
+  form->Form_Resize();
+  EXPECT_EQ(Grid()->size(), QSize(Pixels(9000 - 440), Pixels(3000 - 1500))) << "a negative width is not taken";
+}
+
 // A wheel turn as from the window system, so that the grid passes it up to the window's hook.
 void Turn(QWidget* target, QPoint at, int delta) {
   QWheelEvent event(at, target->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);

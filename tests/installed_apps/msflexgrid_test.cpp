@@ -3,9 +3,13 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QWheelEvent>
+#include <QtTest/qtestspontaneevent.h>
 #include <vector>
 
 #include "installed_apps/msflexgrid.h"
+#include "installed_apps/scroll_grid_page.h"
+#include "runner/mouse_wheel_hook.h"
 #include "runner/vb_color.h"
 
 namespace {
@@ -23,6 +27,20 @@ struct GridWindow {
   }
   QWidget window;
   MSFlexGrid* grid = new MSFlexGrid(&window);
+};
+
+// A window that pages the grid under the pointer, as the installed-apps window does.
+class GridForm : public QWidget {
+  Q_OBJECT
+ public:
+  GridForm() {
+    grid->setGeometry(0, 0, 400, 300);
+    resize(400, 400);
+  }
+  Q_INVOKABLE void MouseWheel(int MouseKeys, int Rotation, int Xpos, int Ypos) {
+    if (PointInWindow(grid->hWnd(), Xpos, Ypos)) ScrollGridPage(grid, MouseKeys, Rotation, Xpos, Ypos);
+  }
+  MSFlexGrid* grid = new MSFlexGrid(this);
 };
 
 }  // namespace
@@ -109,3 +127,28 @@ TEST(MSFlexGrid, ScrollBarsFollowTopRowAndRedraw) {
   EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
   EXPECT_TRUE(grid->verticalScrollBar()->isVisible());
 }
+
+TEST(MSFlexGrid, AWheelTurnOverItsScrollBarsPagesItThroughTheHookToo) {
+  GridForm form;
+  form.grid->Rows(200);
+  form.grid->Cols(40);
+  form.show();
+  QApplication::processEvents();
+  HookMouseWheel(&form);
+  int lastWhole = 1;
+  while (form.grid->RowIsVisible(lastWhole + 1)) ++lastWhole;
+  for (QScrollBar* bar : {form.grid->verticalScrollBar(), form.grid->horizontalScrollBar()}) {
+    ASSERT_TRUE(bar->isVisible());
+    const int before = bar->value();
+    const QPoint at = bar->rect().center();
+    QWheelEvent turn(at, bar->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&turn);  // as from the window system
+    qApp->notify(bar, &turn);
+    EXPECT_EQ(form.grid->TopRow(), lastWhole) << bar->orientation();
+    if (bar->orientation() == Qt::Horizontal) EXPECT_EQ(bar->value(), before);
+    form.grid->TopRow(1);
+  }
+  UnhookMouseWheel(&form);
+}
+
+#include "msflexgrid_test.moc"

@@ -37,20 +37,24 @@ class AppActionsTest : public ::testing::Test {
     if (!arg.contains(' ') && !arg.contains('"')) return arg;
     return '"' + arg.replace("\\", "\\\\").replace("\"", "\\\"") + '"';
   }
-  QStringList BoxTexts() const {
-    QStringList texts;
-    for (const RecordedBox& box : dialogs.Boxes()) texts.append(box.title + "|" + box.text);
-    return texts;
+  // What the user saw since the last call: the boxes as "title|text", "beep" per beep, then the
+  // folders opened.
+  QStringList Outcome() {
+    QStringList seen;
+    for (const RecordedBox& box : dialogs.Boxes().mid(boxesSeen)) seen.append(box.title + "|" + box.text);
+    boxesSeen = dialogs.Boxes().size();
+    seen += QStringList(beeps.count(), "beep");
+    beeps.Reset();
+    return seen += std::exchange(opened, {});
   }
 
   FakeProgramFolder folder;
   ScriptedDialogs dialogs;
   BeepCounter beeps;
+  qsizetype boxesSeen = 0;
   QStringList opened;
-  Seam<std::function<bool(const QString&)>>::Override opener{platform::UrlOpenerSeam(), [this](const QString& address) {
-                                                               opened.append(address);
-                                                               return true;
-                                                             }};
+  Seam<std::function<bool(const QString&)>>::Override opener{
+      platform::UrlOpenerSeam(), [this](const QString& address) { return opened.append(address), true; }};
   DOSOutputs runner;
   QString CmdResult;
   QString cell = "com.x \r";  // as the app list leaves it: the echo's blank and the line's end

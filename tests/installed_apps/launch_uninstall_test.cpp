@@ -14,8 +14,7 @@ TEST_F(LaunchUninstall, LaunchSendsTheMonkeyLineAndShowsNothingWhateverAdbSays) 
   cell = "com.x;reboot";
   folder.clearCalls();
   app_actions::StartApk(App());
-  EXPECT_TRUE(folder.calls().isEmpty());
-  EXPECT_TRUE(dialogs.Boxes().isEmpty());
+  EXPECT_TRUE(folder.calls().isEmpty() && dialogs.Boxes().isEmpty());
 }
 
 // The repeat check compares the cell as it stands; the command uses the cleaned name.
@@ -24,12 +23,8 @@ TEST_F(LaunchUninstall, UninstallRefusesTheSameCellTwiceAndJudgesTheSuccessWord)
                             "when uninstall com.c\nout Succes\n"
                             "when uninstall com.d\n"
                             "when~ ^uninstall\nout Success\\r\\n\n");
-  const QString ok = "Info|成功，APK已卸载" + QString(15, ' ');
-  const QString again = "Info|APK already uninstalled";
-  struct Step {
-    QString cell, command, box;
-  };
-  const Step steps[] = {
+  const QString ok = "Info|成功，APK已卸载" + QString(15, ' '), again = "Info|APK already uninstalled";
+  const std::tuple<QString, QString, QString> steps[] = {  // the cell, the command run, the box
       {"", "", again},  // the kept text starts empty
       {"com.a \r", "adb uninstall com.a", ok},
       {"com.a \r", "", again},
@@ -42,15 +37,13 @@ TEST_F(LaunchUninstall, UninstallRefusesTheSameCellTwiceAndJudgesTheSuccessWord)
       {"a;reboot", "", ""},
   };
   QString LastUninstalled;
-  for (const Step& step : steps) {
+  for (const auto& [stepCell, command, box] : steps) {
     folder.clearCalls();
-    const qsizetype boxesBefore = dialogs.Boxes().size();
-    cell = step.cell;
+    cell = stepCell;
     app_actions::Uninstall(App(), LastUninstalled);
-    const std::string what = step.cell.toStdString();
-    EXPECT_EQ(folder.calls(), step.command.isEmpty() ? QStringList() : QStringList{step.command}) << what;
-    EXPECT_EQ(BoxTexts().mid(boxesBefore), step.box.isEmpty() ? QStringList() : QStringList{step.box}) << what;
-    EXPECT_EQ(LastUninstalled, step.cell);
+    EXPECT_EQ(folder.calls(), command.isEmpty() ? QStringList() : QStringList{command}) << cell.toStdString();
+    EXPECT_EQ(Outcome(), box.isEmpty() ? QStringList() : QStringList{box}) << cell.toStdString();
+    EXPECT_EQ(LastUninstalled, cell);
   }
   EXPECT_EQ(dialogs.Boxes()[1].style, platform::vbOKOnly);
   EXPECT_EQ(dialogs.Boxes()[4].style, platform::vbCritical);

@@ -14,28 +14,21 @@
 #include "support/scripted_dialogs.h"
 
 namespace {
-
 QString Perm(int k) { return "android.permission.P" + QString::number(k); }
 
-// The rows shown as "name=1|0", and the window height.
-struct Shown {
-  QStringList rows;
-  int height = 0;
-};
-
-Shown Look(Form8* form) {
-  Shown shown{{}, form->WindowHeight()};
+// The shown rows as "name=1|0", then the window height.
+QStringList Look(Form8* form) {
+  QStringList shown;
   for (int i = 1; i <= Form8::kRows; ++i)
     if (form->Frame1[i]->isVisibleTo(form))
-      shown.rows.append(form->Label1[i]->text() + (form->Check1[i]->isChecked() ? "=1" : "=0"));
-  return shown;
+      shown.append(form->Label1[i]->text() + (form->Check1[i]->isChecked() ? "=1" : "=0"));
+  return shown << QString::number(form->WindowHeight());
 }
-
 }  // namespace
 
 // The installed-apps window with rows for com.x and com.y, the fake headset keeping their
 // runtime permissions.
-class RuntimePermissionsWindow : public ::testing::Test {
+class Form4Actions : public ::testing::Test {
  protected:
   void SetUp() override {
     Module1::ResetSharedState();
@@ -49,8 +42,8 @@ class RuntimePermissionsWindow : public ::testing::Test {
   void TearDown() override { Module1::ResetSharedState(); }
   void Select(int row) { window.MSFlexGrid1->Row(row); }
   // Opens the dialog for the selected row; `inside` runs while it is shown.
-  Shown Open(const std::function<void(Form8*)>& inside = {}) {
-    Shown shown;
+  QStringList Open(const std::function<void(Form8*)>& inside = {}) {
+    QStringList shown;
     dialogs.OnModal([&](QWidget* form) {
       shown = Look(static_cast<Form8*>(form));
       if (inside) inside(static_cast<Form8*>(form));
@@ -64,12 +57,28 @@ class RuntimePermissionsWindow : public ::testing::Test {
   Form4 window{nullptr, nullptr};
 };
 
-TEST_F(RuntimePermissionsWindow, ThreePermissionsTwoGrantedFillThreeRowsAndGrantTheTwoWhileOpening) {
+TEST_F(Form4Actions, EachMenuItemActsOnThePackageOfTheSelectedRow) {
+  Select(2);
+  QStringList calls;  // the uninstall of the same cell again is refused, both folder choosers cancelled
+  for (QAction* item : {window.mnu_startAPK, window.mnu_uninstall, window.mnu_uninstall, window.mnu_backup_apk,
+                        window.mnu_backup_apk_obb, window.mnu_NonRootBackup, window.mnu_Restore, window.mnu_Permissions}) {
+    folder.clearCalls();
+    item->trigger();
+    calls.append(folder.calls().join(';'));
+  }
+  EXPECT_EQ(calls, QStringList({"adb shell monkey -p com.y -c android.intent.category.LAUNCHER 1", "adb uninstall com.y",
+                                "", "adb shell pm path com.y", "adb shell pm path com.y", "", "",
+                                "adb shell dumpsys package com.y"}));
+  EXPECT_EQ(window.LastUninstalled, "com.y \r");
+  EXPECT_EQ(dialogs.FolderChoosers().size() + dialogs.ModalForms().size(), 3);
+}
+
+TEST_F(Form4Actions, ThreePermissionsTwoGrantedFillThreeRowsAndGrantTheTwoWhileOpening) {
   folder.setRuntimePermissions("com.x", {{Perm(1), true}, {Perm(2), false}, {Perm(3), true}});
   QList<bool> silenced;
   window.objDOS->ReceiveOutputs = [&](QString&) { silenced.append(Module1::OutputSilenced); };
   QStringList callsWhileOpen;
-  const Shown shown = Open([&](Form8* form) {
+  const QStringList shown = Open([&](Form8* form) {
     callsWhileOpen = folder.calls();
     form->Check1[2]->click();  // ticked by the user: granted
     Select(2);
@@ -77,51 +86,46 @@ TEST_F(RuntimePermissionsWindow, ThreePermissionsTwoGrantedFillThreeRowsAndGrant
     form->Command1->click();
   });
 
-  EXPECT_EQ(shown.rows, QStringList({Perm(1) + "=1", Perm(2) + "=0", Perm(3) + "=1"}));
-  EXPECT_EQ(shown.height, 3394);
+  EXPECT_EQ(shown, QStringList({Perm(1) + "=1", Perm(2) + "=0", Perm(3) + "=1", "3394"}));
   EXPECT_EQ(callsWhileOpen, QStringList({"adb shell dumpsys package com.x", "adb shell pm grant com.x " + Perm(1),
                                          "adb shell pm grant com.x " + Perm(3)}));
   EXPECT_EQ(folder.calls().mid(3), QStringList({"adb shell pm grant com.x " + Perm(2),
                                                 "adb shell pm revoke com.y " + Perm(1)}));
   EXPECT_EQ(folder.runtimePermissions("com.x"), Perm(1) + " true\n" + Perm(2) + " true\n" + Perm(3) + " true\n");
-  EXPECT_FALSE(silenced.isEmpty());
-  EXPECT_FALSE(silenced.contains(false)) << "the listing is silenced";
+  EXPECT_TRUE(!silenced.isEmpty() && !silenced.contains(false)) << "the listing is silenced";
   EXPECT_FALSE(Module1::OutputSilenced);
   EXPECT_TRUE(dialogs.Boxes().isEmpty()) << "a refused revoke is not reported";
 
+  // Done hides the dialog and shows every row again at the designed height.
   Form8* form = window.PermissionsDialog();
-  ASSERT_NE(form, nullptr);
-  EXPECT_TRUE(form->isHidden());
+  ASSERT_TRUE(form && form->isHidden());
   EXPECT_EQ(Module1::PermCount, 0);
-  EXPECT_EQ(form->WindowHeight(), Form8::kDesignHeight);
-  EXPECT_EQ(Look(form).rows.size(), 14) << "Done shows every row again";
+  EXPECT_EQ(Look(form).size(), Form8::kRows + 1);
+  EXPECT_EQ(Look(form).constLast().toInt(), Form8::kDesignHeight);
 }
 
-TEST_F(RuntimePermissionsWindow, TwentyShowFourteenThenDoneAndAnotherAppShowsOnlyItsOwn) {
+TEST_F(Form4Actions, TwentyShowFourteenThenDoneAndAnotherAppShowsOnlyItsOwn) {
   QList<QPair<QString, bool>> twenty;
   for (int k = 1; k <= 20; ++k) twenty.append({Perm(k), k == 1});
   folder.setRuntimePermissions("com.x", twenty);
   folder.setRuntimePermissions("com.y", {{Perm(1), false}});
   int count = 0;
-  const Shown first = Open([&](Form8* form) {
+  const QStringList first = Open([&](Form8* form) {
     count = Module1::PermCount;
     form->Command1->click();
   });
   EXPECT_EQ(count, 20);
-  EXPECT_EQ(first.rows.size(), 14);
-  EXPECT_EQ(first.rows.constLast(), Perm(14) + "=0");
-  EXPECT_EQ(first.height, 11325);
+  EXPECT_EQ(first.size(), 15);
+  EXPECT_EQ(first.mid(13), QStringList({Perm(14) + "=0", "11325"}));
 
   Select(2);
   folder.clearCalls();
-  const Shown second = Open();
-  EXPECT_EQ(second.rows, QStringList{Perm(1) + "=0"});
-  EXPECT_EQ(second.height, 11325 - 13 * 721);
+  EXPECT_EQ(Open(), QStringList({Perm(1) + "=0", QString::number(11325 - 13 * 721)}));
   // The box kept its tick from the first app; setting it to com.y's value is a change.
   EXPECT_EQ(folder.calls(), QStringList({"adb shell dumpsys package com.y", "adb shell pm revoke com.y " + Perm(1)}));
 }
 
-TEST_F(RuntimePermissionsWindow, TheCloseBoxDiscardsTheDialogAndABadCellRunsNothing) {
+TEST_F(Form4Actions, TheCloseBoxDiscardsTheDialogAndABadCellRunsNothing) {
   folder.setRuntimePermissions("com.x", {{Perm(1), true}});
   Open([](Form8* form) { form->close(); });
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -133,7 +137,8 @@ TEST_F(RuntimePermissionsWindow, TheCloseBoxDiscardsTheDialogAndABadCellRunsNoth
   folder.setRuntimePermissions("com.y", {{"android.permission.X;reboot", true}});
   Select(2);
   folder.clearCalls();
-  EXPECT_EQ(Open().rows, QStringList{"android.permission.X;reboot=1"});
+  EXPECT_EQ(Open().mid(0, 1), QStringList{"android.permission.X;reboot=1"});
+  EXPECT_FALSE(window.PermissionsDialog()->Frame1[2]->isVisibleTo(window.PermissionsDialog()));
   EXPECT_EQ(folder.calls(), QStringList{"adb shell dumpsys package com.y"}) << "a permission name is checked too";
 
   window.MSFlexGrid1->TextMatrix(2, 1, "com.x;reboot");

@@ -145,7 +145,9 @@ TEST(MSFlexGrid, AWheelTurnOverItsScrollBarsPagesItThroughTheHookToo) {
     QSpontaneKeyEvent::setSpontaneous(&turn);  // as from the window system
     qApp->notify(bar, &turn);
     EXPECT_EQ(form.grid->TopRow(), lastWhole) << bar->orientation();
-    if (bar->orientation() == Qt::Horizontal) EXPECT_EQ(bar->value(), before);
+    if (bar->orientation() == Qt::Horizontal) {
+      EXPECT_EQ(bar->value(), before);
+    }
     form.grid->TopRow(1);
   }
   UnhookMouseWheel(&form);

@@ -11,7 +11,6 @@
 #include "installed_apps/form4.h"
 #include "installed_apps/msflexgrid.h"
 #include "installed_apps/progress_window.h"
-#include "platform/dialogs.h"
 #include "runner/command_error_log.h"
 #include "runner/form_building.h"
 #include "runner/mouse_wheel_hook.h"
@@ -42,13 +41,6 @@ const std::array<Column, 9>& Columns() {
 }
 
 constexpr int kIconCol = 9;
-
-// What the runner reports for a command it cannot start, for a script that was not run because
-// its file could not be created new: whatever stands under that name is not ours to run.
-void ReportNotStarted(const QString& commandLine) {
-  WriteCommandError(commandLine);
-  platform::MsgBox(QStringLiteral(" File or command not found\r\n") + commandLine, platform::vbCritical);
-}
 
 }  // namespace
 
@@ -95,7 +87,8 @@ void Form4::RunListing() {
     objDOS->CommandLine(commandLine);
     objDOS->ExecuteCommand();
   } else {
-    ReportNotStarted(commandLine);
+    // Not created new: whatever stands under that name is not ours to run.
+    ReportCommandNotStarted(commandLine);
   }
   BatchDone = true;
 }

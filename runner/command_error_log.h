@@ -10,3 +10,5 @@ using CommandErrorSink = std::function<void(const QString& block)>;
 Seam<CommandErrorSink>& CommandErrorSeam();
 inline void SetCommandErrorSink(CommandErrorSink sink) { CommandErrorSeam().Set(std::move(sink)); }
 void WriteCommandError(const QString& commandLine);
+// The whole report of a command that was not started: the block in the log, then the box.
+void ReportCommandNotStarted(const QString& commandLine);

@@ -33,8 +33,7 @@ QString DOSOutputs::ExecuteCommand(const QString& CommandLine) {
     return {};
   }
   if (started.failure == Failure::Process) {
-    WriteCommandError(mCommandLine);
-    platform::MsgBox(QStringLiteral(" File or command not found\r\n") + mCommandLine, platform::vbCritical);
+    ReportCommandNotStarted(mCommandLine);
     return {};
   }
 

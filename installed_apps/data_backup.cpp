@@ -17,10 +17,6 @@ const QString kRestoreChooserTitle = QStringLiteral("选择包含备份数据的
 const QString kNoBackup = QStringLiteral("没有找到备份！         ");
 const QString kRestoredTitle = QStringLiteral("备份还原          ");
 
-QString Joined(const QString& folder, const QString& name) {
-  return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
-}
-
 }  // namespace
 
 QString BrowseForFolder(QWidget* owner, const QString& Title) { return platform::ChooseFolder(owner, Title); }
@@ -53,13 +49,13 @@ void Restore(const SelectedApp& app) {
   if (!IsPackageName(package)) return;
   const QString chosen = BrowseForFolder(app.owner, kRestoreChooserTitle);
   if (chosen.isEmpty()) return;
-  const QString source = Joined(RestoreParent(chosen, package), package);
+  const QString source = JoinPath(RestoreParent(chosen, package), package);
   if (!FolderExists(source)) {
     platform::MsgBox(kNoBackup, platform::vbCritical, kErrorTitle);
     return;
   }
   app.CmdResult = tools::RunAdb(app.runner, QStringLiteral(" push ") + QuoteLocalPath(source) + u' ' +
-                                                QuoteLocalPath(QStringLiteral("/sdcard/Android/data/")));
+                                                QuoteLocalPath(DataFolderOnDevice(QString())));
   platform::MsgBox(app.CmdResult, platform::vbInformation, kRestoredTitle);
 }
 

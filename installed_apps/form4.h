@@ -127,10 +127,8 @@ class Form4 : public QWidget {
   void mnu_uninstall_Click();
   void mnu_backup_apk_Click();
   void mnu_backup_apk_obb_Click();
-  QString GetSaveApkName(const QString& DefaultName, const QString& InitialDir);
   void mnu_NonRootBackup_Click();
   void mnu_Restore_Click();
-  QString BrowseForFolder(QWidget* hWndOwner, const QString& Title);
   void mnu_Permissions_Click();
 
   QString SelectedPackageCell() const;  // TextMatrix(RowSel, 1) as it stands

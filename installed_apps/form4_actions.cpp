@@ -36,14 +36,6 @@ void Form4::mnu_backup_apk_obb_Click() { WithSelectedApp(app_actions::BackupApkO
 void Form4::mnu_NonRootBackup_Click() { WithSelectedApp(app_actions::NonRootBackup); }
 void Form4::mnu_Restore_Click() { WithSelectedApp(app_actions::Restore); }
 
-QString Form4::GetSaveApkName(const QString& DefaultName, const QString& InitialDir) {
-  return app_actions::GetSaveApkName(this, DefaultName, InitialDir);
-}
-
-QString Form4::BrowseForFolder(QWidget* hWndOwner, const QString& Title) {
-  return app_actions::BrowseForFolder(hWndOwner, Title);
-}
-
 void Form4::mnu_Permissions_Click() {
   bool listed = false;
   WithSelectedApp([&listed](const app_actions::SelectedApp& app) { listed = app_actions::ListPermissions(app); });

@@ -26,7 +26,7 @@ void Uninstall(const SelectedApp& app, QString& LastUninstalled) {
   const QString package = CTrim(app.cell);
   if (!IsPackageName(package)) return;
   app.CmdResult = tools::RunAdb(app.runner, QStringLiteral(" uninstall ") + package);
-  if (app.CmdResult.left(kSuccessWord.size()) == kSuccessWord)
+  if (app.CmdResult.startsWith(kSuccessWord))
     platform::MsgBox(kUninstalled, platform::vbOKOnly, QStringLiteral("Info"));
   else
     platform::MsgBox(app.CmdResult, platform::vbCritical, QStringLiteral("Error"));

@@ -32,5 +32,5 @@ DataPullJudgement JudgeDataPull(const QString& output) {
 }
 
 bool ObbPullFailed(const QString& output) {
-  return !ReportsMissingRemote(output) && !ReportsZeroFiles(output) && !ReportsFilesPulled(output);
+  return JudgeDataPull(output).ending == DataPullJudgement::Ending::Error;
 }

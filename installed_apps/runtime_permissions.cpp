@@ -45,7 +45,6 @@ void HandOverPermissions(const std::vector<RuntimePermission>& permissions) {
   Module1::PermCount = 0;
   for (const RuntimePermission& permission : permissions) {
     const int k = ++Module1::PermCount;
-    if (k > BoundedTextArray<99>::kUpper) continue;
     if (permission.name) Module1::PermNames.Set(k, *permission.name);
     Module1::PermGranted.Set(k, permission.granted ? QStringLiteral("1") : QStringLiteral("0"));
   }

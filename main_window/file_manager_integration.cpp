@@ -4,6 +4,7 @@
 #include "platform/beep.h"
 #include "platform/dialogs.h"
 #include "platform/registry.h"
+#include "runner/text_paths.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ bool WriteVerbValue(const QString& name, const QString& value) {
 }  // namespace
 
 QString VerbExecutablePath(const QString& folder, const QString& executableName) {
-  return folder.endsWith(QLatin1Char('/')) ? folder + executableName : folder + QLatin1Char('/') + executableName;
+  return JoinPath(folder, executableName);
 }
 
 void OfferFileManagerIntegration(const QString& executablePath, const std::function<void()>& quitApp) {

@@ -13,6 +13,10 @@ QString GetFolderPath(const QString& path) {
   return last < 0 ? QString() : path.left(last + 1);
 }
 
+QString JoinPath(const QString& folder, const QString& name) {
+  return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+}
+
 bool FolderExists(const QString& sFolder) {
   if (sFolder.isEmpty()) return false;
   std::error_code error;

@@ -7,6 +7,8 @@
 QString GetFileName(const QString& path);
 // Everything up to and including the last '/'; empty when there is none.
 QString GetFolderPath(const QString& path);
+// The name inside the folder, with one '/' between them whether or not the folder ends in one.
+QString JoinPath(const QString& folder, const QString& name);
 bool FolderExists(const QString& sFolder);
 
 // Removes leading and trailing blanks only; line ends stay.

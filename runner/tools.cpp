@@ -3,16 +3,14 @@
 #include <QCoreApplication>
 
 #include "runner/dos_outputs.h"
+#include "runner/text_paths.h"
 
 namespace tools {
 namespace {
 
 QString Quoted(const QString& path) { return QChar('"') + path + QChar('"'); }
 
-QString InFolder(const QString& name) {
-  QString folder = ProgramFolder();
-  return folder.endsWith('/') ? folder + name : folder + '/' + name;
-}
+QString InFolder(const QString& name) { return JoinPath(ProgramFolder(), name); }
 
 }  // namespace
 

@@ -25,14 +25,15 @@ TEST_F(ApkBackup, SavesTheBaseApkUnderTheProposedNameAndTheObbFolderBesideIt) {
   app_actions::BackupApk(App());
   ASSERT_EQ(dialogs.SaveDialogs().size(), 1);
   EXPECT_EQ(dialogs.SaveDialogs()[0].defaultName, "com.x");
-  EXPECT_EQ(folder.calls(), QStringList({kPmPath, "adb pull /sdcard/app/com.x-1/base.apk " + Logged(pc + "/com.x.apk")}));
+  EXPECT_EQ(folder.calls(),
+            QStringList({kPmPath, "adb pull /sdcard/app/com.x-1/base.apk " + LoggedArgument(pc + "/com.x.apk")}));
   EXPECT_EQ(Read(pc + "/com.x.apk"), "base");
   EXPECT_EQ(Outcome(), QStringList({"beep", pc + "/"}));
 
   folder.putOnDevice("Android/obb/com.x/main.1.com.x.obb", "obb");
   dialogs.QueueSaveName(pc + "/game.APK");
   app_actions::BackupApkObb(App());
-  EXPECT_EQ(folder.calls().constLast(), "adb pull /sdcard/Android/obb/com.x " + Logged(pc + "/com.x"));
+  EXPECT_EQ(folder.calls().constLast(), "adb pull /sdcard/Android/obb/com.x " + LoggedArgument(pc + "/com.x"));
   EXPECT_EQ(Read(pc + "/com.x/main.1.com.x.obb") + Read(pc + "/game.APK"), "obbbase");
   EXPECT_EQ(Outcome(), QStringList({kChill, "beep", pc + "/"}));
 }

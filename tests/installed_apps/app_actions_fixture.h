@@ -32,11 +32,6 @@ class AppActionsTest : public ::testing::Test {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
   }
-  // An argument as the fake writes it into its call log.
-  static QString Logged(QString arg) {
-    if (!arg.contains(' ') && !arg.contains('"')) return arg;
-    return '"' + arg.replace("\\", "\\\\").replace("\"", "\\\"") + '"';
-  }
   // What the user saw since the last call: the boxes as "title|text", "beep" per beep, then the
   // folders opened.
   QStringList Outcome() {

@@ -39,9 +39,3 @@ inline QString AppListScenario(const QList<FakeApp>& apps, const QString& eol = 
   }
   return scenario;
 }
-
-// An argument as the fake adb writes it into its call log.
-inline QString LoggedArgument(const QString& arg) {
-  if (!arg.isEmpty() && !arg.contains(QRegularExpression(QStringLiteral("[ \\t\"\\n\\r]")))) return arg;
-  return u'"' + QString(arg).replace(u'\\', QStringLiteral("\\\\")).replace(u'"', QStringLiteral("\\\"")) + u'"';
-}

@@ -7,7 +7,7 @@ TEST_F(DataBackup, BackupPullsTheDataFolderIntoTheChosenFolderAndRestoreFromEith
   folder.putOnDevice("Android/data/com.x/cache/c.bin", "c");
   dialogs.QueueFolder(pc);
   app_actions::NonRootBackup(App());
-  EXPECT_EQ(folder.calls(), QStringList{"adb pull /sdcard/Android/data/com.x " + Logged(pc)});
+  EXPECT_EQ(folder.calls(), QStringList{"adb pull /sdcard/Android/data/com.x " + LoggedArgument(pc)});
   EXPECT_EQ(Read(pc + "/com.x/files/save.dat"), "save");
   EXPECT_EQ(Outcome(), QStringList({"beep", pc}));
 
@@ -16,7 +16,7 @@ TEST_F(DataBackup, BackupPullsTheDataFolderIntoTheChosenFolderAndRestoreFromEith
     folder.clearCalls();
     dialogs.QueueFolder(chosen);
     app_actions::Restore(App());
-    EXPECT_EQ(folder.calls(), QStringList{"adb push " + Logged(pc + "/com.x") + " /sdcard/Android/data/"});
+    EXPECT_EQ(folder.calls(), QStringList{"adb push " + LoggedArgument(pc + "/com.x") + " /sdcard/Android/data/"});
     EXPECT_TRUE(folder.onDevice("Android/data/com.x/files/save.dat")) << chosen.toStdString();
     ASSERT_EQ(Outcome(), QStringList{"备份还原" + QString(10, ' ') + "|" + pc +
                                      "/com.x/: 2 files pushed, 0 skipped. 12.3 MB/s (5 bytes in 0.001s)\n"});

@@ -265,15 +265,16 @@ TEST_F(Install, PathsWithQuotesReachTheToolsUnchanged) {
   State().ApkPath = apkFolder + "a\"b.apk";
   PutBesideApk("a\"b.apk", "mine");
   dialogs.OnModal(ConfirmPicker);
-  const auto logged = [](const QString& path) { return '"' + QString(path).replace('"', "\\\"") + '"'; };
 
   window->RunBadging();
   window->Command1_Click();
 
   const QStringList calls = folder.calls();
-  EXPECT_EQ(calls.first(), "aapt d badging " + logged(apkFolder + "a\"b.apk"));
-  EXPECT_TRUE(calls.contains("adb install -r " + logged(apkFolder + "a\"b.apk"))) << calls.join('\n').toStdString();
-  EXPECT_TRUE(calls.contains("adb push " + logged(apkFolder + "x\"y.obb") + ' ' + logged("/sdcard/Android/obb/com.x/x\"y.obb")))
+  EXPECT_EQ(calls.first(), "aapt d badging " + LoggedArgument(apkFolder + "a\"b.apk"));
+  EXPECT_TRUE(calls.contains("adb install -r " + LoggedArgument(apkFolder + "a\"b.apk")))
+      << calls.join('\n').toStdString();
+  EXPECT_TRUE(calls.contains("adb push " + LoggedArgument(apkFolder + "x\"y.obb") + ' ' +
+                             LoggedArgument("/sdcard/Android/obb/com.x/x\"y.obb")))
       << calls.join('\n').toStdString();
   EXPECT_TRUE(folder.onDevice("Android/obb/com.x/x\"y.obb"));
 }

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <stdexcept>
 
 #include "runner/tools.h"
@@ -41,6 +42,19 @@ QStringList FakeProgramFolder::calls() const {
   QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
   if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
   return lines;
+}
+
+QString LoggedArgument(const QString& arg) {
+  static const QString special = QStringLiteral(" \t\"\n\r");
+  if (!arg.isEmpty() && std::none_of(arg.begin(), arg.end(), [](QChar c) { return special.contains(c); })) return arg;
+  QString out = QStringLiteral("\"");
+  for (const QChar c : arg) {
+    if (c == u'\n') out += QStringLiteral("\\n");
+    else if (c == u'\r') out += QStringLiteral("\\r");
+    else if (c == u'"' || c == u'\\') out += u'\\' + QString(c);
+    else out += c;
+  }
+  return out + u'"';
 }
 
 void FakeProgramFolder::clearCalls() { QFile::remove(dir_.filePath("fake_calls.log")); }

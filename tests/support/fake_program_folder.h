@@ -32,3 +32,7 @@ class FakeProgramFolder {
   QTemporaryDir dir_;
   std::optional<Seam<QString>::Override> folder_;
 };
+
+// An argument as the fakes write it into calls(): quoted when empty or holding a blank, tab, '"',
+// newline or carriage return, with '"' and '\' escaped and newline / carriage return as \n / \r.
+QString LoggedArgument(const QString& arg);

@@ -1,20 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
-
 #include "installed_apps/marker_parse.h"
 #include "installed_apps/qstring_print.h"
+#include "support/fixtures.h"
 
 namespace {
 
-QList<AppListRow> ParseFixture(const char* name) {
-  QFile file(QStringLiteral(FIXTURES_DIR "/") + name);
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
-  return ParseMarkerLines(QString::fromUtf8(file.readAll()));
-}
-
 TEST(MarkerParse, RecordedListings) {
-  const QList<AppListRow> batch = ParseFixture("app_list_batch_crlf.txt");
+  const QList<AppListRow> batch = ParseMarkerLines(Fixture("app_list_batch_crlf.txt"));
   ASSERT_EQ(batch.size(), 3);
   // A value that runs to the line's end keeps its carriage return (the package its echoed blank too);
   // the build stops before minSdk.
@@ -26,7 +19,7 @@ TEST(MarkerParse, RecordedListings) {
   EXPECT_EQ(batch[2][2], "3.0 beta\r");
   EXPECT_EQ(batch[2][3], "") << "a versionCode line without minSdk leaves the build empty";
 
-  const QList<AppListRow> script = ParseFixture("app_list_script_lf.txt");
+  const QList<AppListRow> script = ParseMarkerLines(Fixture("app_list_script_lf.txt"));
   ASSERT_EQ(script.size(), 2);
   EXPECT_EQ(script[0], (AppListRow{"One", "com.example.one", "1.0", "123", "0.0", "0.0", "0.0", "0.0"}));
   EXPECT_EQ(script[1][0], "") << "no label line, no label";

@@ -3,7 +3,6 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
-#include <memory>
 
 #include "installed_apps/app_list_fake_device.h"
 #include "installed_apps/form4.h"
@@ -13,28 +12,22 @@
 #include "installed_apps/temp_folder.h"
 #include "main_window/morvell.h"
 #include "runner/form_building.h"
-#include "runner/module1.h"
-#include "support/fake_program_folder.h"
-#include "support/scripted_dialogs.h"
+#include "support/main_window_fixture.h"
 
-// A main window with its installed-apps window; the fake adb plays a headset; the temporary
-// folder is the test's own.
-class Form4Test : public ::testing::Test {
+// A main window (without a runner) with its installed-apps window; the fake adb plays a headset;
+// the temporary folder is the test's own.
+class Form4Test : public MainWindowTest {
  protected:
-  void SetUp() override { Module1::ResetSharedState(); }
-  void TearDown() override {
-    main.reset();
-    Module1::ResetSharedState();
-  }
+  void SetUp() override { NewWindow(false); }
   Form4* Load(const QList<FakeApp>& apps) {
     folder.setScenario("adb", AppListScenario(apps));
     folder.clearCalls();
-    Form4* form = main->Form4Instance();
+    Form4* form = window->Form4Instance();
     form->Show();
     QCoreApplication::processEvents();
     return form;
   }
-  MSFlexGrid* Grid() { return main->Form4Instance()->MSFlexGrid1; }
+  MSFlexGrid* Grid() { return window->Form4Instance()->MSFlexGrid1; }
   QStringList Column(int col) {
     QStringList cells;
     for (int r = 1; r < Grid()->Rows(); ++r) cells << Grid()->TextMatrix(r, col);
@@ -52,9 +45,6 @@ class Form4Test : public ::testing::Test {
   }
 
   ScopedTempFolder temp;
-  FakeProgramFolder folder;
-  ScriptedDialogs dialogs;
-  std::unique_ptr<morvell> main = std::make_unique<morvell>();
 };
 
 // Apps of these labels: packages com.app0, com.app1, ..., builds 9, 10, ..., sizes 0.5, 1.5, ...

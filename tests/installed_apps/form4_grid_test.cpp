@@ -145,11 +145,11 @@ TEST_F(Form4Test, WheelOverTheGridPagesItUntilTheWindowCloses) {
   Turn(Grid()->viewport(), {50, 50}, 120);
   EXPECT_EQ(Grid()->TopRow(), 1);
 
-  main->Command9->setEnabled(true);
+  window->Command9->setEnabled(true);
   form->close();
   EXPECT_TRUE(Module1::AppsWindowClosed);
-  EXPECT_FALSE(main->Command9->isEnabled());
-  EXPECT_TRUE(main->isVisible());
+  EXPECT_FALSE(window->Command9->isEnabled());
+  EXPECT_TRUE(window->isVisible());
   EXPECT_FALSE(form->tmrSearch->isActive());
   Turn(Grid()->viewport(), {50, 50}, -120);
   EXPECT_EQ(Grid()->TopRow(), 1) << "unhooked";

@@ -26,23 +26,23 @@ TEST_F(Form4Test, LoadsThreeAppsInLabelOrder) {
   EXPECT_EQ(Grid()->ColWidth(1), Twips(Grid()->fontMetrics().horizontalAdvance("Package Name")) + 100);
   EXPECT_FALSE(QFileInfo::exists(temp.filePath("morvell.sh")));
   EXPECT_EQ(form->findChild<QWidget*>("tmpPictureBox"), nullptr);
-  EXPECT_FALSE(main->Form5Instance()->isVisible());
-  EXPECT_EQ(main->Form5Instance()->Label1->text(), "Processing Apps: 3 of 3");
+  EXPECT_FALSE(window->Form5Instance()->isVisible());
+  EXPECT_EQ(window->Form5Instance()->Label1->text(), "Processing Apps: 3 of 3");
   EXPECT_TRUE(dialogs.Boxes().isEmpty());
 }
 
 TEST_F(Form4Test, NoDeviceShowsTheCountCommandsTextAndNoBar) {
   folder.setScenario("adb", "when *\nerr error: no devices/emulators found\\n\nexit 1\n");
-  main->Form4Instance()->Show();
-  EXPECT_EQ(main->Form5Instance()->Label1->text(), "Processing Apps: 0 of error: no devices/emulators found");
-  EXPECT_EQ(main->Form5Instance()->BarTwips(), 0);
+  window->Form4Instance()->Show();
+  EXPECT_EQ(window->Form5Instance()->Label1->text(), "Processing Apps: 0 of error: no devices/emulators found");
+  EXPECT_EQ(window->Form5Instance()->BarTwips(), 0);
   EXPECT_EQ(Grid()->Rows(), 1);
   EXPECT_EQ(Grid()->ColWidth(0), Twips(Grid()->fontMetrics().horizontalAdvance("App Name")) + 100);
 }
 
 TEST_F(Form4Test, ProgressFollowsTheMarkersWhileLoading) {
-  Form4* form = main->Form4Instance();
-  Form5* progress = main->Form5Instance();
+  Form4* form = window->Form4Instance();
+  Form5* progress = window->Form5Instance();
   form->AppCount = "100";
   QString chunk = "IP3x: com.a \n";
   form->objDOS_ReceiveOutputs(chunk);
@@ -58,28 +58,28 @@ TEST_F(Form4Test, ProgressFollowsTheMarkersWhileLoading) {
 
 TEST_F(Form4Test, AScriptThatCannotBeCreatedIsReportedAndNotRun) {
   ASSERT_TRUE(QDir().mkpath(temp.filePath("morvell.sh/inside")));  // cannot be removed
-  main->CreateRunner();
+  window->CreateRunner();
   Load(LabelledApps({"One"}));
   EXPECT_EQ(Grid()->Rows(), 1);
   const QString commandLine = '"' + temp.filePath("morvell.sh") + '"';
   ASSERT_EQ(dialogs.Boxes().size(), 1);
   EXPECT_EQ(dialogs.Boxes()[0].text, " File or command not found\r\n" + commandLine);
   EXPECT_EQ(dialogs.Boxes()[0].style, platform::vbCritical);
-  EXPECT_TRUE(main->txtOutputs->Text().contains("\r\nCommand Error: \r\n" + commandLine + "\r\n\r\n"));
+  EXPECT_TRUE(window->txtOutputs->Text().contains("\r\nCommand Error: \r\n" + commandLine + "\r\n\r\n"));
   EXPECT_EQ(folder.calls().size(), 1) << "only the count command ran";
 }
 
 TEST_F(Form4Test, TheWayInThroughTheProgressWindow) {
   folder.setScenario("adb", AppListScenario(LabelledApps({"One"})));
-  main->show();
-  main->Command9_Click();
-  Form5* progress = main->Form5Instance();
-  EXPECT_FALSE(main->isVisible());
-  EXPECT_FALSE(MainWindowState(*main).Busy);
+  window->show();
+  window->Command9_Click();
+  Form5* progress = window->Form5Instance();
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_FALSE(State().Busy);
   EXPECT_TRUE(progress->isVisible() && progress->Timer1->isActive());
   progress->Timer1_Timer();
   EXPECT_FALSE(progress->Timer1->isActive());
-  EXPECT_TRUE(main->Form4Instance()->isVisible());
+  EXPECT_TRUE(window->Form4Instance()->isVisible());
   EXPECT_EQ(Grid()->Rows(), 2);
 }
 

@@ -91,6 +91,12 @@ int deviceRm(const Call& call, const std::string& remote) {
   return 0;
 }
 
+// adb's summary of a transfer.
+std::string transferLine(const std::string& shown, const std::string& verb, long files, std::uintmax_t bytes) {
+  return shown + ": " + std::to_string(files) + (files == 1 ? " file " : " files ") + verb +
+         ", 0 skipped. 12.3 MB/s (" + std::to_string(bytes) + " bytes in 0.001s)\n";
+}
+
 int devicePush(const Call& call, const std::string& local, const std::string& remote) {
   std::error_code error;
   auto content = fs::is_regular_file(local, error) ? readFile(local) : std::nullopt;
@@ -109,8 +115,7 @@ int devicePush(const Call& call, const std::string& local, const std::string& re
     writeAll(2, "adb: error: failed to copy '" + local + "' to '" + remote + "': remote Permission denied\n");
     return 1;
   }
-  writeAll(1, local + ": 1 file pushed, 0 skipped. 12.3 MB/s (" + std::to_string(content->size()) +
-                  " bytes in 0.001s)\n");
+  writeAll(1, transferLine(local, "pushed", 1, content->size()));
   return 0;
 }
 
@@ -124,11 +129,6 @@ std::string strip(std::string path) {
   return path;
 }
 
-std::string pulledLine(const std::string& shown, long files, std::uintmax_t bytes) {
-  return shown + ": " + std::to_string(files) + (files == 1 ? " file" : " files") +
-         " pulled, 0 skipped. 12.3 MB/s (" + std::to_string(bytes) + " bytes in 0.001s)\n";
-}
-
 bool copyOne(const fs::path& from, const fs::path& to, std::uintmax_t& bytes, std::string& failed) {
   std::error_code error;
   fs::create_directories(to.parent_path(), error);
@@ -138,6 +138,19 @@ bool copyOne(const fs::path& from, const fs::path& to, std::uintmax_t& bytes, st
     return false;
   }
   bytes += fs::file_size(from, error);
+  return true;
+}
+
+// Copies the folder's files under `to`, merged with what is there; stops at the first file that
+// cannot be written.
+bool copyTree(const fs::path& from, const fs::path& to, long& files, std::uintmax_t& bytes, std::string& failed) {
+  std::error_code error;
+  for (const auto& entry : fs::recursive_directory_iterator(from)) {
+    const fs::path target = to / fs::relative(entry.path(), from);
+    if (entry.is_directory()) fs::create_directories(target, error);
+    else if (copyOne(entry.path(), target, bytes, failed)) ++files;
+    else return false;
+  }
   return true;
 }
 
@@ -156,18 +169,13 @@ int devicePull(const Call& call, const std::string& remoteArg, const std::string
   std::string failed;
   if (!fs::is_directory(*source)) {
     if (!copyOne(*source, target, bytes, failed)) return refuse(failed, 1);
-    writeAll(1, pulledLine(remoteArg, 1, bytes));
+    writeAll(1, transferLine(remoteArg, "pulled", 1, bytes));
     return 0;
   }
   fs::create_directories(target, error);
   if (error) return refuse("adb: error: cannot create '" + target.string() + "': " + error.message() + "\n", 1);
-  for (const auto& entry : fs::recursive_directory_iterator(*source)) {
-    const fs::path to = target / fs::relative(entry.path(), *source);
-    if (entry.is_directory()) fs::create_directories(to, error);
-    else if (copyOne(entry.path(), to, bytes, failed)) ++files;
-    else return refuse(failed, 1);
-  }
-  writeAll(1, pulledLine(remote + "/", files, bytes));
+  if (!copyTree(*source, target, files, bytes, failed)) return refuse(failed, 1);
+  writeAll(1, transferLine(remote + "/", "pulled", files, bytes));
   return 0;
 }
 
@@ -183,17 +191,9 @@ int devicePushFolder(const Call& call, const std::string& localArg, const std::s
   fs::create_directories(*target, error);
   long files = 0;
   std::uintmax_t bytes = 0;
-  for (const auto& entry : fs::recursive_directory_iterator(local)) {
-    const fs::path to = *target / fs::relative(entry.path(), local);
-    if (entry.is_directory()) fs::create_directories(to, error);
-    else if (fs::copy_file(entry.path(), to, fs::copy_options::overwrite_existing, error)) {
-      ++files;
-      bytes += entry.file_size();
-    }
-    if (error) return refuse(refused, 1);
-  }
-  writeAll(1, strip(localArg) + "/: " + std::to_string(files) + (files == 1 ? " file" : " files") +
-                  " pushed, 0 skipped. 12.3 MB/s (" + std::to_string(bytes) + " bytes in 0.001s)\n");
+  std::string failed;
+  if (!copyTree(local, *target, files, bytes, failed)) return refuse(refused, 1);
+  writeAll(1, transferLine(strip(localArg) + "/", "pushed", files, bytes));
   return 0;
 }
 

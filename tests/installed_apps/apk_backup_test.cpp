@@ -27,14 +27,14 @@ TEST_F(ApkBackup, SavesTheBaseApkUnderTheProposedNameAndTheObbFolderBesideIt) {
   EXPECT_EQ(dialogs.SaveDialogs()[0].defaultName, "com.x");
   EXPECT_EQ(folder.calls(),
             QStringList({kPmPath, "adb pull /sdcard/app/com.x-1/base.apk " + LoggedArgument(pc + "/com.x.apk")}));
-  EXPECT_EQ(Read(pc + "/com.x.apk"), "base");
+  EXPECT_EQ(ReadTestFile(pc + "/com.x.apk"), "base");
   EXPECT_EQ(Outcome(), QStringList({"beep", pc + "/"}));
 
   folder.putOnDevice("Android/obb/com.x/main.1.com.x.obb", "obb");
   dialogs.QueueSaveName(pc + "/game.APK");
   app_actions::BackupApkObb(App());
   EXPECT_EQ(folder.calls().constLast(), "adb pull /sdcard/Android/obb/com.x " + LoggedArgument(pc + "/com.x"));
-  EXPECT_EQ(Read(pc + "/com.x/main.1.com.x.obb") + Read(pc + "/game.APK"), "obbbase");
+  EXPECT_EQ(ReadTestFile(pc + "/com.x/main.1.com.x.obb") + ReadTestFile(pc + "/game.APK"), "obbbase");
   EXPECT_EQ(Outcome(), QStringList({kChill, "beep", pc + "/"}));
 }
 
@@ -75,7 +75,7 @@ TEST_F(ApkBackup, CancelPullFailureAndBadCellsEndQuietlyOrWithAdbsText) {
 
 // The dialog asked about "old"; the pull would write "old.apk", so that file gets its own question.
 TEST_F(ApkBackup, AnExistingFileOfTheNameWithApkAddedIsReplacedOnlyAfterAYes) {
-  Write(pc + "/old.apk", "keep");
+  ASSERT_TRUE(WriteTestFile(pc + "/old.apk", "keep"));
   const QStringList question{"Save extracted APK as|old.apk already exists.\nDo you want to replace it?"};
   for (const bool yes : {false, true}) {
     folder.clearCalls();
@@ -85,7 +85,7 @@ TEST_F(ApkBackup, AnExistingFileOfTheNameWithApkAddedIsReplacedOnlyAfterAYes) {
     ASSERT_EQ(Outcome(), yes ? question + QStringList({"beep", pc + "/"}) : question);
     EXPECT_EQ(dialogs.Boxes().constLast().style, platform::vbYesNo | platform::vbExclamation | platform::vbDefaultButton2);
     EXPECT_EQ(folder.calls().size(), yes ? 2 : 1);
-    EXPECT_EQ(Read(pc + "/old.apk"), yes ? "base" : "keep");
+    EXPECT_EQ(ReadTestFile(pc + "/old.apk"), yes ? "base" : "keep");
   }
   dialogs.QueueSaveName(pc + "/old.apk");  // the dialog itself asked about this one
   app_actions::BackupApk(App());

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "installed_apps/app_actions.h"
@@ -11,6 +10,7 @@
 #include "runner/module1.h"
 #include "support/fake_program_folder.h"
 #include "support/scripted_dialogs.h"
+#include "support/test_files.h"
 
 // The fake adb playing a headset that holds com.x, a PC folder whose name needs quoting, dialogs
 // scripted, beeps counted and the folders opened in the file manager recorded.
@@ -24,14 +24,6 @@ class AppActionsTest : public ::testing::Test {
   void TearDown() override { Module1::ResetSharedState(); }
 
   app_actions::SelectedApp App() { return {runner, nullptr, cell, CmdResult}; }
-  static void Write(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) == content.size()) << path.toStdString();
-  }
-  QByteArray Read(const QString& path) const {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-  }
   // What the user saw since the last call: the boxes as "title|text", "beep" per beep, then the
   // folders opened.
   QStringList Outcome() {

@@ -12,6 +12,7 @@
 #include "runner/text_paths.h"
 #include "runner/tools.h"
 #include "support/fake_program_folder.h"
+#include "support/test_files.h"
 
 namespace {
 
@@ -110,16 +111,14 @@ TEST_F(AppListScriptTest, DeviceTextNeverRunsAsACommand) {
 
 TEST_F(AppListScriptTest, ScriptFileIsCreatedNewAndPrivate) {
   const QString path = temp.filePath("morvell.sh");
-  QFile victim(temp.filePath("victim"));
-  ASSERT_TRUE(victim.open(QIODevice::WriteOnly) && victim.write("keep") == 4);
-  victim.close();
-  ASSERT_TRUE(QFile::link(victim.fileName(), path));
+  const QString victim = temp.filePath("victim");
+  ASSERT_TRUE(WriteTestFile(victim, "keep"));
+  ASSERT_TRUE(QFile::link(victim, path));
   EXPECT_FALSE(WriteAppListScript(path, "#!/bin/sh\n"));
   ASSERT_TRUE(QFile::link(temp.filePath("nowhere"), temp.filePath("dangling.sh")));
   EXPECT_FALSE(WriteAppListScript(temp.filePath("dangling.sh"), "#!/bin/sh\n"));
   EXPECT_FALSE(QFileInfo::exists(temp.filePath("nowhere")));
-  ASSERT_TRUE(victim.open(QIODevice::ReadOnly));
-  EXPECT_EQ(victim.readAll(), "keep");
+  EXPECT_EQ(ReadTestFile(victim), "keep");
 
   QFile::remove(path);
   ASSERT_TRUE(WriteAppListScript(path, "#!/bin/sh\n"));

@@ -8,7 +8,7 @@ TEST_F(DataBackup, BackupPullsTheDataFolderIntoTheChosenFolderAndRestoreFromEith
   dialogs.QueueFolder(pc);
   app_actions::NonRootBackup(App());
   EXPECT_EQ(folder.calls(), QStringList{"adb pull /sdcard/Android/data/com.x " + LoggedArgument(pc)});
-  EXPECT_EQ(Read(pc + "/com.x/files/save.dat"), "save");
+  EXPECT_EQ(ReadTestFile(pc + "/com.x/files/save.dat"), "save");
   EXPECT_EQ(Outcome(), QStringList({"beep", pc}));
 
   for (const QString& chosen : {pc, pc + "/com.x"}) {
@@ -26,7 +26,7 @@ TEST_F(DataBackup, BackupPullsTheDataFolderIntoTheChosenFolderAndRestoreFromEith
 
 TEST_F(DataBackup, RestoreWithoutABackupFolderWhereThePathRuleLeadsPushesNothing) {
   ASSERT_TRUE(QDir().mkpath(pc + "/com.x.old/com.x") && QDir().mkpath(pc + "/COM.X"));
-  Write(pc + "/COM.X/com.x", "a file, not a folder");
+  ASSERT_TRUE(WriteTestFile(pc + "/COM.X/com.x", "a file, not a folder"));
   for (const QString& chosen : {pc + "/com.x.old", pc + "/COM.X", pc + "/nothing"}) {
     dialogs.QueueFolder(chosen);
     app_actions::Restore(App());

@@ -12,22 +12,12 @@
 #include "runner/vb_color.h"
 #include "support/fixtures.h"
 #include "support/main_window_fixture.h"
+#include "support/test_files.h"
 #include "test_apk_builder.h"
 
 namespace {
 
 QStringList FilesIn(const QString& folder) { return QDir(folder).entryList(QDir::Files); }
-
-bool WriteFile(const QString& path, const QByteArray& content = {}) {
-  QDir().mkpath(QFileInfo(path).path());
-  QFile file(path);
-  return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
-
-QByteArray ReadFile(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 }  // namespace
 
@@ -95,13 +85,13 @@ TEST_F(ApkStartup, RealApkShowsIconLabelsStatusAndStorage) {
 
 // An icon of the same name that was already in the program folder is not the program's copy.
 TEST_F(ApkStartup, BadFilesOrNoAaptEndStartUpWithEmptyLabelsAndTheirNames) {
-  ASSERT_TRUE(WriteFile(folder.path() + QStringLiteral("/app_icon.png"), "own"));
+  ASSERT_TRUE(WriteTestFile(folder.path() + QStringLiteral("/app_icon.png"), "own"));
   for (const auto& [file, content] :
        {std::pair{"notes.apk", "not a zip at all"}, {"empty.apk", ""}, {"gone.apk", nullptr}, {"no aapt.apk", ""}}) {
     if (QString(file) == "no aapt.apk") QFile::remove(folder.path() + QStringLiteral("/aapt"));
     const QString path = apkDir.path() + '/' + file;
     if (content) {
-      ASSERT_TRUE(WriteFile(path, content));
+      ASSERT_TRUE(WriteTestFile(path, content));
     }
     Load(path);
     EXPECT_EQ(LabelTexts(4), QStringList({"", "", "", ""})) << file;
@@ -119,7 +109,7 @@ TEST_F(ApkStartup, BadFilesOrNoAaptEndStartUpWithEmptyLabelsAndTheirNames) {
 TEST_F(ApkStartup, ApkThatIsNotRenamedStillShowsItsIconAndEveryFileKeepsItsName) {
   for (const auto& [name, usersZip] : {std::pair{"demo.APK", false}, {"demo.apk", true}}) {
     if (usersZip) {
-      ASSERT_TRUE(WriteFile(apkDir.path() + QStringLiteral("/demo.zip"), "mine"));
+      ASSERT_TRUE(WriteTestFile(apkDir.path() + QStringLiteral("/demo.zip"), "mine"));
     }
     Load(Build({}, name));
     window->Timer3_Timer();
@@ -127,7 +117,7 @@ TEST_F(ApkStartup, ApkThatIsNotRenamedStillShowsItsIconAndEveryFileKeepsItsName)
     EXPECT_EQ(window->Picture1->Picture().size(), QSize(48, 48)) << name;
     EXPECT_EQ(FilesIn(apkDir.path()), usersZip ? QStringList({"demo.apk", "demo.zip"}) : QStringList{name}) << name;
     if (usersZip) {
-      EXPECT_EQ(ReadFile(apkDir.path() + QStringLiteral("/demo.zip")), "mine");
+      EXPECT_EQ(ReadTestFile(apkDir.path() + QStringLiteral("/demo.zip")), "mine");
     }
     for (const QString& file : FilesIn(apkDir.path())) QFile::remove(apkDir.path() + '/' + file);
   }
@@ -182,7 +172,7 @@ TEST_F(ObbList, PackageFolderBeepsAndEnablesTheButtonsOtherwiseFilesBesideTheApk
   };
   for (const Case& c : cases) {
     QTemporaryDir dir;
-    for (const QString& file : c.files) ASSERT_TRUE(file.endsWith('/') ? QDir(dir.path()).mkpath(file) : WriteFile(dir.path() + '/' + file));
+    for (const QString& file : c.files) ASSERT_TRUE(file.endsWith('/') ? QDir(dir.path()).mkpath(file) : WriteTestFile(dir.path() + '/' + file));
     beeps.Reset();
     NewWindow(false);
     State().ApkPath = dir.path() + QStringLiteral("/demo.apk");

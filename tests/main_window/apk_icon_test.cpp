@@ -11,6 +11,7 @@
 
 #include "main_window/apk_icon.h"
 #include "test_apk_builder.h"
+#include "support/test_files.h"
 
 namespace {
 
@@ -62,11 +63,7 @@ TEST(ZipEntryCopy, CopiesOneEntryUnderItsFileNameOrNothing) {
   EXPECT_EQ(QImage(out + QStringLiteral("/app_icon.png")).size(), QSize(48, 48));
 
   // A file of that name that is already there is someone else's: it is not replaced.
-  QFile mine(out + QStringLiteral("/app_icon.png"));
-  ASSERT_TRUE(mine.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  mine.write("mine");
-  mine.close();
+  ASSERT_TRUE(WriteTestFile(out + QStringLiteral("/app_icon.png"), "mine"));
   EXPECT_FALSE(CopyZipEntry(apk, QStringLiteral("res\\mipmap-mdpi-v4\\app_icon.png"), out));
-  ASSERT_TRUE(mine.open(QIODevice::ReadOnly));
-  EXPECT_EQ(mine.readAll(), QByteArray("mine"));
+  EXPECT_EQ(ReadTestFile(out + QStringLiteral("/app_icon.png")), QByteArray("mine"));
 }

@@ -10,6 +10,7 @@
 #include "runner/vb_color.h"
 #include "support/fixtures.h"
 #include "support/main_window_fixture.h"
+#include "support/test_files.h"
 
 namespace {
 
@@ -169,7 +170,7 @@ TEST_F(DevicePoll, TickGivesTheApkItsNameBackUnlessBusyOrNotPending) {
     NewWindow();
     QTemporaryDir dir;
     State().ZipPath = dir.path() + QStringLiteral("/demo.zip");
-    ASSERT_TRUE(QFile(State().ZipPath).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(WriteTestFile(State().ZipPath));
     State().ZipRenamePending = pending;
     State().Busy = busy;
     folder.setScenario(QStringLiteral("adb"), connected ? DeviceScenario(kDumpsysOlder) : QString());

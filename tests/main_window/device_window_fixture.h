@@ -1,12 +1,10 @@
 #pragma once
 #include <QDateTime>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QTemporaryDir>
 
 #include "support/main_window_fixture.h"
+#include "support/test_files.h"
 
 // The fake adb playing a device, "game.apk" of package "com.x" alone in a folder and waits that
 // pass at once.
@@ -21,10 +19,7 @@ class DeviceWindowTest : public MainWindowTest {
   }
 
   void PutBesideApk(const QString& relPath, const QByteArray& content = "obb") {
-    QDir().mkpath(QFileInfo(apkFolder + relPath).path());
-    QFile file(apkFolder + relPath);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << relPath.toStdString();
-    file.write(content);
+    ASSERT_TRUE(WriteTestFile(apkFolder + relPath, content)) << relPath.toStdString();
   }
 
   Seam<std::function<QDateTime()>>::Override fastClock{

@@ -6,6 +6,7 @@
 
 #include "runner/text_paths.h"
 #include "main_window/obb_candidates.h"
+#include "support/test_files.h"
 
 namespace {
 
@@ -13,12 +14,6 @@ QStringList Names(const QList<ObbCandidate>& candidates) {
   QStringList names;
   for (const ObbCandidate& candidate : candidates) names.append(candidate.name);
   return names;
-}
-
-void Touch(const QString& path) {
-  QDir().mkpath(QFileInfo(path).path());
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
 }
 
 }  // namespace
@@ -46,7 +41,7 @@ TEST(ObbCandidates, PackageFolderWinsOverFilesBesideTheApk) {
   QTemporaryDir dir;
   const QString folder = dir.path() + '/';
   for (const char* file : {"game.apk", "beside.obb", "com.x/notes.txt", "com.x/sub/deeper.obb", "com.empty/sub/a.obb"})
-    Touch(folder + file);
+    ASSERT_TRUE(WriteTestFile(folder + file));
   const ObbCollection x = CollectObbCandidates(folder, "com.x");
   EXPECT_TRUE(x.fromPackageFolder);
   ASSERT_EQ(x.candidates.size(), 1);
@@ -67,7 +62,7 @@ TEST(ObbCandidates, UnlistableOrMissingFolderGivesNothing) {
   EXPECT_TRUE(FilesInFolder("/no/such/folder/").isEmpty());
   EXPECT_TRUE(FilesInFolder("").isEmpty());
   QTemporaryDir dir;
-  Touch(dir.path() + "/locked/a.obb");
+  ASSERT_TRUE(WriteTestFile(dir.path() + "/locked/a.obb"));
   QFile::setPermissions(dir.path() + "/locked", QFileDevice::WriteOwner);
   if (QDir(dir.path() + "/locked").entryList(QDir::Files).isEmpty()) {  // not when run as root
     EXPECT_TRUE(FilesInFolder(dir.path() + "/locked").isEmpty());
@@ -78,8 +73,10 @@ TEST(ObbCandidates, UnlistableOrMissingFolderGivesNothing) {
 // Files only, ordered by name ignoring case, whatever their characters.
 TEST(ObbCandidates, FilesAreListedByNameIgnoringCase) {
   QTemporaryDir dir;
-  for (int i = 20; i >= 1; --i) Touch(dir.path() + QString("/main.%1.obb").arg(i, 2, 10, QChar('0')));
-  for (const char* name : {"B.obb", "a.obb", "main 1.obb", "数据包.obb", "it's.obb"}) Touch(dir.path() + '/' + name);
+  for (int i = 20; i >= 1; --i)
+    ASSERT_TRUE(WriteTestFile(dir.path() + QString("/main.%1.obb").arg(i, 2, 10, QChar('0'))));
+  for (const char* name : {"B.obb", "a.obb", "main 1.obb", "数据包.obb", "it's.obb"})
+    ASSERT_TRUE(WriteTestFile(dir.path() + '/' + name));
   QDir(dir.path()).mkdir("c.obb");
   const QStringList listed = FilesInFolder(dir.path());
   ASSERT_EQ(listed.size(), 25);
@@ -97,7 +94,7 @@ TEST(FolderPath, KeepsTheFolderWithItsClosingSlash) {
 
 TEST(FolderPath, FolderExistsOnlyForFolders) {
   QTemporaryDir dir;
-  Touch(dir.path() + "/file");
+  ASSERT_TRUE(WriteTestFile(dir.path() + "/file"));
   EXPECT_TRUE(FolderExists(dir.path()));
   EXPECT_FALSE(FolderExists(dir.path() + "/file"));
   EXPECT_FALSE(FolderExists(dir.path() + "/missing"));

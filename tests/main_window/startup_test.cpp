@@ -16,6 +16,7 @@
 #include "runner/tools.h"
 #include "runner/vb_color.h"
 #include "startup_fixture.h"
+#include "support/test_files.h"
 
 namespace {
 
@@ -39,15 +40,14 @@ const QString kBox3 = Box(QStringLiteral("错误：也许没有管理员权限�
 const QString kBox4 = Box(QStringLiteral("右键单击APK文件，然后选择“install”") + QString(19, ' '), platform::vbInformation);
 
 QString DesktopEntry() {
-  QFile file(platform::ApplicationsFolder() + QStringLiteral("/tarnwick.desktop"));
-  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+  return QString::fromUtf8(ReadTestFile(platform::ApplicationsFolder() + QStringLiteral("/tarnwick.desktop")));
 }
 
 }  // namespace
 
 TEST_F(StartupTest, FirstRunIntegrationEndsTheProgramWhateverTheAnswer) {
   QTemporaryDir dir;
-  QFile(dir.path() + "/not-a-folder").open(QIODevice::WriteOnly);
+  ASSERT_TRUE(WriteTestFile(dir.path() + "/not-a-folder"));
   struct Case {
     const char* name;
     QList<int> answers;
@@ -198,12 +198,8 @@ TEST_F(StartupTest, RoadWithoutApkLeavesTheWindowInItsNoApkState) {
 }
 
 TEST_F(StartupTest, UnreadableOrOddSettingsFileFallsBackToDefaults) {
-  {
-    QFile file(SettingsStore().fileName());
-    QDir().mkpath(QFileInfo(file).absolutePath());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write("\x01garbage=[[[\n[Grant\nValue=\n[Kill]\nValue=a, b, c\n[Explentry]\nValue=@Variant(\\0\\0\\0)\n");
-  }
+  ASSERT_TRUE(WriteTestFile(SettingsStore().fileName(),
+                            "\x01garbage=[[[\n[Grant\nValue=\n[Kill]\nValue=a, b, c\n[Explentry]\nValue=@Variant(\\0\\0\\0)\n"));
   Load();
   EXPECT_TRUE(window->Check2->isChecked());
   EXPECT_EQ(quits, 0) << "an odd Explentry is not exactly off";
@@ -212,7 +208,7 @@ TEST_F(StartupTest, UnreadableOrOddSettingsFileFallsBackToDefaults) {
 
 TEST_F(StartupTest, ReadOnlySettingsLocationStartsWithTheDefaults) {
   QTemporaryDir dir;
-  QFile(dir.path() + "/file").open(QIODevice::WriteOnly);
+  ASSERT_TRUE(WriteTestFile(dir.path() + "/file"));
   QString previous = QFileInfo(SettingsStore().fileName()).absolutePath();
   previous.chop(QStringLiteral("/Tarnwick").size());
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path() + "/file/config");
@@ -236,7 +232,7 @@ TEST_F(StartupTest, RoadWithApkRunsItsStepsInOrderAndNeverAsks) {
                     "when~ ^shell df\nout Filesystem Size Used Avail Use% Mounted\\r\\n/dev/fuse 114G 16G 98G 15% /x\\r\\n\n"
                     "when~ dumpsys\nout versionCode=1203 minSdk=29\\r\\n\n");
   QString apk = folder.path() + QStringLiteral("/my \"odd\" 文件 name.apk");
-  QFile(apk).open(QIODevice::WriteOnly);
+  ASSERT_TRUE(WriteTestFile(apk));
   Load(apk);
 
   EXPECT_TRUE(dialogs.Boxes().isEmpty());

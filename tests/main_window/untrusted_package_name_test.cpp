@@ -1,11 +1,11 @@
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 
 #include "main_window/log_box.h"
 #include "startup_fixture.h"
 #include "support/fixtures.h"
+#include "support/test_files.h"
 
 // A package name that is no Android package name never reaches a command line: no dumpsys at
 // start-up or on the poll, and no folder beside the APK ("..", the parent) counts as its OBB folder.
@@ -15,10 +15,10 @@ TEST_F(StartupTest, PackageNamesThatAreNoPackageNamesRunNoDeviceCommand) {
                            "when~ dumpsys\nout versionCode=1 minSdk=29\\r\\n\n");
   QDir dir(folder.path());
   ASSERT_TRUE(dir.mkpath("apks/a;reboot"));
-  QFile(dir.filePath("parent.obb")).open(QIODevice::WriteOnly);
-  QFile(dir.filePath("apks/a;reboot/x.obb")).open(QIODevice::WriteOnly);
+  ASSERT_TRUE(WriteTestFile(dir.filePath("parent.obb")));
+  ASSERT_TRUE(WriteTestFile(dir.filePath("apks/a;reboot/x.obb")));
   const QString apk = dir.filePath("apks/game.apk");
-  QFile(apk).open(QIODevice::WriteOnly);
+  ASSERT_TRUE(WriteTestFile(apk));
   for (const char* name : {"..", "a;reboot", ";reboot;", "com.a/../..", "com.a b", "."}) {
     Fresh({{"Explentry", "on"}});
     folder.clearCalls();

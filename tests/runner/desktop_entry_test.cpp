@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "platform/registry.h"
+#include "support/test_files.h"
 
 namespace {
 
@@ -20,8 +20,7 @@ class DataHome {
 };
 
 QString ReadEntry() {
-  QFile file(platform::ApplicationsFolder() + "/tarnwick.desktop");
-  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+  return QString::fromUtf8(ReadTestFile(platform::ApplicationsFolder() + "/tarnwick.desktop"));
 }
 
 }  // namespace
@@ -52,9 +51,7 @@ TEST(DesktopEntry, RefusesWhatIsNoVerbValueAndWhatCannotBeWritten) {
     EXPECT_FALSE(platform::RegWrite("HKCR\\*\\shell\\Tarnwick\\Icon", "x", "REG_DWORD"));
     EXPECT_TRUE(ReadEntry().isEmpty());
   }
-  QFile blocker(dir.path() + "/file");
-  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-  blocker.close();
+  ASSERT_TRUE(WriteTestFile(dir.path() + "/file"));
   DataHome unwritable(dir.path() + "/file");
   EXPECT_FALSE(platform::RegWrite("HKCR\\*\\shell\\Tarnwick\\Icon", "/opt/tarnwick"));
 }

@@ -12,6 +12,7 @@
 #include "runner/tools.h"
 #include "support/fake_program_folder.h"
 #include "support/scripted_dialogs.h"
+#include "support/test_files.h"
 
 namespace {
 
@@ -55,10 +56,7 @@ TEST(DOSOutputs, ChunksAreAtMost256BytesAndJoinToTheResult) {
   FakeProgramFolder folder;
   QByteArray big;
   for (int i = 0; i < 3000; ++i) big += char('a' + i % 26);
-  QFile file(folder.path() + "/big.txt");
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(big);
-  file.close();
+  ASSERT_TRUE(WriteTestFile(folder.path() + "/big.txt", big));
   folder.setScenario("adb", "when shell cat big\noutfile big.txt\nsleep 20\nout tail\\r\\n\n");
   RunnerHarness h;
   QString result = h.runner.ExecuteCommand(tools::AdbCommand(" shell cat big"));
@@ -123,10 +121,7 @@ TEST(DOSOutputs, EmptyCommandLineIsRefused) {
 
 TEST(DOSOutputs, CharacterSplitBetweenReadsArrivesWhole) {
   FakeProgramFolder folder;
-  QFile file(folder.path() + "/cjk.txt");
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(QByteArray(255, 'a') + QString("中文标签").toUtf8());
-  file.close();
+  ASSERT_TRUE(WriteTestFile(folder.path() + "/cjk.txt", QByteArray(255, 'a') + QString("中文标签").toUtf8()));
   folder.setScenario("adb", "when *\noutfile cjk.txt\n");
   RunnerHarness h;
   QString result = h.runner.ExecuteCommand(tools::AdbCommand(" shell cat"));

@@ -8,6 +8,7 @@
 #include "runner/module1.h"
 #include "runner/picture_box.h"
 #include "runner/utf8_chunk_decoder.h"
+#include "support/test_files.h"
 
 TEST(SharedState, ArraysNeverStoreOutsideTheirBounds) {
   BoundedTextArray<255> obb;
@@ -106,10 +107,7 @@ TEST(DrawPictureFile, LeavesTheBoxAsItWasWhenNothingCanBeDrawn) {
   designed.fill(Qt::green);
   box.SetPicture(designed);
   QString notAnImage = dir.filePath("icon.png");
-  QFile file(notAnImage);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("<vector/>");
-  file.close();
+  ASSERT_TRUE(WriteTestFile(notAnImage, "<vector/>"));
 
   for (const QString& name : {QString(), QString("   "), dir.filePath("missing.png"), dir.path(), notAnImage}) {
     EXPECT_FALSE(DrawPictureFile(name, &box)) << name.toStdString();

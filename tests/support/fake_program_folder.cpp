@@ -7,13 +7,12 @@
 #include <stdexcept>
 
 #include "runner/tools.h"
+#include "support/test_files.h"
 
 namespace {
 
 void writeFile(const QString& path, const QByteArray& content) {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size())
-    throw std::runtime_error("cannot write " + path.toStdString());
+  if (!WriteTestFile(path, content)) throw std::runtime_error("cannot write " + path.toStdString());
 }
 
 }  // namespace
@@ -71,23 +70,18 @@ QString FakeProgramFolder::devicePath(const QString& relPath) const {
 
 void FakeProgramFolder::putOnDevice(const QString& relPath, const QByteArray& content) {
   deviceRoot();
-  const QString target = devicePath(relPath);
-  if (!QDir().mkpath(QFileInfo(target).path())) throw std::runtime_error("cannot create " + target.toStdString());
-  writeFile(target, content);
+  writeFile(devicePath(relPath), content);
 }
 
 bool FakeProgramFolder::onDevice(const QString& relPath) const { return QFileInfo::exists(devicePath(relPath)); }
 
 void FakeProgramFolder::setRuntimePermissions(const QString& package, const QList<QPair<QString, bool>>& permissions) {
   deviceRoot();
-  if (!QDir().mkpath(dir_.filePath("device/runtime_permissions")))
-    throw std::runtime_error("cannot create the permissions folder");
   QByteArray text;
   for (const auto& [name, granted] : permissions) text += name.toUtf8() + (granted ? " true\n" : " false\n");
   writeFile(dir_.filePath("device/runtime_permissions/" + package), text);
 }
 
 QString FakeProgramFolder::runtimePermissions(const QString& package) const {
-  QFile file(dir_.filePath("device/runtime_permissions/" + package));
-  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+  return QString::fromUtf8(ReadTestFile(dir_.filePath("device/runtime_permissions/" + package)));
 }

@@ -1,4 +1,3 @@
-#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <QDir>
@@ -8,6 +7,7 @@
 #include <vector>
 
 #include "support/fake_program_folder.h"
+#include "support/gtest_qt.h"
 
 namespace {
 

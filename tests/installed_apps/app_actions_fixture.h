@@ -1,6 +1,4 @@
 #pragma once
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -9,6 +7,7 @@
 #include "runner/dos_outputs.h"
 #include "runner/module1.h"
 #include "support/fake_program_folder.h"
+#include "support/gtest_qt.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_files.h"
 

@@ -1,17 +1,15 @@
-#include <gtest/gtest.h>
-
 #include <QFile>
 #include <QFileInfo>
 
 #include "installed_apps/app_list_fake_device.h"
 #include "installed_apps/app_list_script.h"
 #include "installed_apps/marker_parse.h"
-#include "installed_apps/qstring_print.h"
-#include "installed_apps/temp_folder.h"
 #include "runner/dos_outputs.h"
 #include "runner/text_paths.h"
 #include "runner/tools.h"
 #include "support/fake_program_folder.h"
+#include "support/gtest_qt.h"
+#include "support/temp_folder.h"
 #include "support/test_files.h"
 
 namespace {

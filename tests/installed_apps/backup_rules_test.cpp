@@ -1,8 +1,7 @@
-#include <gtest/gtest.h>
-
 #include "installed_apps/backup_paths.h"
 #include "installed_apps/pull_outcome.h"
 #include "installed_apps/save_name.h"
+#include "support/gtest_qt.h"
 
 using Pairs = std::initializer_list<std::pair<QString, QString>>;
 

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QPainter>
 #include <QPointer>
 #include <QWidget>
@@ -7,6 +5,7 @@
 #include "installed_apps/cell_picture.h"
 #include "installed_apps/msflexgrid.h"
 #include "runner/picture_box.h"
+#include "support/gtest_qt.h"
 
 // A 40 x 40 picture, transparent but for a black square in its middle half.
 static QImage Gear() {

@@ -1,8 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <QStringList>
 
 #include "installed_apps/flex_grid_model.h"
+#include "support/gtest_qt.h"
 
 namespace {
 

@@ -1,6 +1,4 @@
 #pragma once
-#include <gtest/gtest.h>
-
 #include <QCoreApplication>
 #include <QMouseEvent>
 
@@ -8,11 +6,11 @@
 #include "installed_apps/form4.h"
 #include "installed_apps/msflexgrid.h"
 #include "installed_apps/progress_window.h"
-#include "installed_apps/qstring_print.h"
-#include "installed_apps/temp_folder.h"
 #include "main_window/morvell.h"
 #include "runner/form_building.h"
+#include "support/gtest_qt.h"
 #include "support/main_window_fixture.h"
+#include "support/temp_folder.h"
 
 // A main window (without a runner) with its installed-apps window; the fake adb plays a headset;
 // the temporary folder is the test's own.

@@ -1,8 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "installed_apps/marker_parse.h"
-#include "installed_apps/qstring_print.h"
 #include "support/fixtures.h"
+#include "support/gtest_qt.h"
 
 namespace {
 

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -11,6 +9,7 @@
 #include "installed_apps/scroll_grid_page.h"
 #include "runner/mouse_wheel_hook.h"
 #include "runner/vb_color.h"
+#include "support/gtest_qt.h"
 
 namespace {
 

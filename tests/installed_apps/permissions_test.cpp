@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -11,6 +9,7 @@
 #include "installed_apps/permissions_dialog.h"
 #include "runner/module1.h"
 #include "support/fake_program_folder.h"
+#include "support/gtest_qt.h"
 #include "support/scripted_dialogs.h"
 
 namespace {

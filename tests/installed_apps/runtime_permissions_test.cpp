@@ -1,7 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "installed_apps/runtime_permissions.h"
 #include "runner/module1.h"
+#include "support/gtest_qt.h"
 
 namespace {
 using Found = std::vector<std::pair<QString, bool>>;

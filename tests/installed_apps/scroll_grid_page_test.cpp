@@ -1,7 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "installed_apps/flex_grid_model.h"
 #include "installed_apps/scroll_grid_page.h"
+#include "support/gtest_qt.h"
 
 namespace {
 

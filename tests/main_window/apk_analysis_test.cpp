@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -7,10 +5,11 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "runner/text_paths.h"
 #include "runner/picture_box.h"
+#include "runner/text_paths.h"
 #include "runner/vb_color.h"
 #include "support/fixtures.h"
+#include "support/gtest_qt.h"
 #include "support/main_window_fixture.h"
 #include "support/test_files.h"
 #include "test_apk_builder.h"

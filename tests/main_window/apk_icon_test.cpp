@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -10,8 +8,9 @@
 #include <cstdlib>
 
 #include "main_window/apk_icon.h"
-#include "test_apk_builder.h"
+#include "support/gtest_qt.h"
 #include "support/test_files.h"
+#include "test_apk_builder.h"
 
 namespace {
 

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QFile>
 #include <QList>
 #include <QTemporaryDir>
@@ -8,6 +6,7 @@
 #include "runner/dos_outputs.h"
 #include "runner/tools.h"
 #include "support/fake_program_folder.h"
+#include "support/gtest_qt.h"
 #include "test_apk_builder.h"
 
 TEST(Badging, TableOfOutputVariants) {

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -9,6 +7,7 @@
 
 #include "runner/vb_color.h"
 #include "support/fixtures.h"
+#include "support/gtest_qt.h"
 #include "support/main_window_fixture.h"
 #include "support/test_files.h"
 

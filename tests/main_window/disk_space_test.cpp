@@ -1,11 +1,10 @@
-#include <gtest/gtest.h>
-
 #include <QList>
 #include <optional>
 
-#include "runner/text_paths.h"
 #include "main_window/disk_space.h"
+#include "runner/text_paths.h"
 #include "support/fixtures.h"
+#include "support/gtest_qt.h"
 
 namespace {
 

@@ -1,6 +1,5 @@
 #include "main_window/headset_settings.h"
-
-#include <gtest/gtest.h>
+#include "support/gtest_qt.h"
 
 #include <QRegularExpression>
 

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QCoreApplication>
 #include <QTimer>
 
@@ -7,8 +5,9 @@
 #include "runner/dos_outputs.h"
 #include "runner/module1.h"
 #include "support/fake_program_folder.h"
-#include "support/scripted_dialogs.h"
+#include "support/gtest_qt.h"
 #include "support/main_window_fixture.h"
+#include "support/scripted_dialogs.h"
 
 namespace {
 class LogTest : public MainWindowTest {

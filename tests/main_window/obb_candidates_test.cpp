@@ -1,11 +1,10 @@
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "runner/text_paths.h"
 #include "main_window/obb_candidates.h"
+#include "runner/text_paths.h"
+#include "support/gtest_qt.h"
 #include "support/test_files.h"
 
 namespace {

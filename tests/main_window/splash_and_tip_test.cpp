@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QCheckBox>
 #include <QPushButton>
 #include <QSettings>
@@ -9,6 +7,7 @@
 #include "main_window/splash_window.h"
 #include "main_window/tip_window.h"
 #include "runner/picture_box.h"
+#include "support/gtest_qt.h"
 
 TEST(SplashWindow, ShowsTheMainWindowAtOnceWithoutApkAndFromItsTimerWithOne) {
   Form9 empty;

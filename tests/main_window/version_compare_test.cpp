@@ -1,8 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <QList>
 
 #include "main_window/version_compare.h"
+#include "support/gtest_qt.h"
 
 TEST(InstalledVersion, CutsBetweenVersionCodeAndMinSdk) {
   for (const auto& [dumpsys, expected] : {

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -14,6 +12,7 @@
 #include "main_window/log_box.h"
 #include "main_window/morvell.h"
 #include "runner/picture_box.h"
+#include "support/gtest_qt.h"
 
 namespace {
 QRect Twips(const QWidget* widget) {

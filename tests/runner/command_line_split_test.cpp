@@ -1,6 +1,5 @@
-#include <gtest/gtest.h>
-
 #include "platform/process.h"
+#include "support/gtest_qt.h"
 
 using platform::SplitCommandLine;
 using Args = std::vector<std::string>;

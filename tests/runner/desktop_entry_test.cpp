@@ -1,10 +1,9 @@
-#include <gtest/gtest.h>
-
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "platform/registry.h"
+#include "support/gtest_qt.h"
 #include "support/test_files.h"
 
 namespace {

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,6 +9,7 @@
 #include "runner/module1.h"
 #include "runner/tools.h"
 #include "support/fake_program_folder.h"
+#include "support/gtest_qt.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_files.h"
 

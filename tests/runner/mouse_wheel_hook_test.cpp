@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QWheelEvent>
 #include <QWidget>
@@ -7,6 +5,7 @@
 #include <vector>
 
 #include "runner/mouse_wheel_hook.h"
+#include "support/gtest_qt.h"
 
 namespace {
 

@@ -1,8 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <QString>
 
 #include "platform/seam.h"
+#include "support/gtest_qt.h"
 
 TEST(Seam, EachScopedOverrideBringsBackTheValueBeforeIt) {
   Seam<QString> seam;

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QCoreApplication>
 #include <QImage>
 #include <QTemporaryDir>
@@ -8,6 +6,7 @@
 #include "runner/module1.h"
 #include "runner/picture_box.h"
 #include "runner/utf8_chunk_decoder.h"
+#include "support/gtest_qt.h"
 #include "support/test_files.h"
 
 TEST(SharedState, ArraysNeverStoreOutsideTheirBounds) {

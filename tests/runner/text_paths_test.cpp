@@ -1,7 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "platform/process.h"
 #include "runner/text_paths.h"
+#include "support/gtest_qt.h"
 
 TEST(QuoteLocalPath, OrdinaryPathsAreQuoteThenPathThenQuote) {
   for (const char* path : {"/home/u/a.apk", "/home/u/my games/数据.obb", "/a$b/c"})

@@ -1,6 +1,6 @@
 #include "support/fixtures.h"
 
-#include <gtest/gtest.h>
+#include "support/gtest_qt.h"
 
 #include <QFile>
 

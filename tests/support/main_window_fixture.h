@@ -3,8 +3,6 @@
 // and beeps recorded, the program's end counted instead of performed, and the shared state clean
 // before each window and after the test.
 
-#include <gtest/gtest.h>
-
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -15,6 +13,7 @@
 #include "platform/foreground.h"
 #include "runner/module1.h"
 #include "support/fake_program_folder.h"
+#include "support/gtest_qt.h"
 #include "support/scripted_dialogs.h"
 
 // The main window's state that no control shows, for tests that arrange or observe it.

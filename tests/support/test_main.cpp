@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
+
+#include "support/gtest_qt.h"
 
 int main(int argc, char** argv) {
   // Test discovery runs this binary without the test environment.

@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <QString>
 
+#include "support/fixtures.h"
+
 struct FakeApp {
   QString package;
   QString sizes = QStringLiteral("1.0 1.0 0.0 0.0");  // total, APK, OBB, data
@@ -20,8 +22,7 @@ inline QString AppListScenario(const QList<FakeApp>& apps, const QString& eol = 
   auto rule = [&eol](const QString& pattern, const QString& text) {
     QString lines;
     for (const QString& line : text.split(u'\n')) lines += line + eol;
-    lines.replace(u'\\', QStringLiteral("\\\\")).replace(u'\r', QStringLiteral("\\r")).replace(u'\n', QStringLiteral("\\n"));
-    return QStringLiteral("when~ ^shell ") + pattern + QStringLiteral("\nreadin\nout ") + lines + u'\n';
+    return QStringLiteral("when~ ^shell ") + pattern + QStringLiteral("\nreadin\n") + ScenarioOut(lines);
   };
   QStringList sizes;
   for (const FakeApp& app : apps) sizes << app.package + u' ' + app.sizes;

@@ -3,6 +3,7 @@
 
 #include "device_window_fixture.h"
 #include "main_window/permissions_window.h"
+#include "support/fixtures.h"
 
 namespace {
 
@@ -11,8 +12,6 @@ QString NotInstalled(const QString& package) { return Line("Package " + package 
 QString Trying(const QString& package) { return Line("Try connecting Device for APK-uninstall (" + package + ")"); }
 const QString kDone = "\r\n完毕！  ";
 const QString kListPackages = "adb shell pm list packages";
-// Scenario files spell line ends as \r\n.
-QString Escaped(QString text) { return text.replace("\r\n", "\\r\\n"); }
 
 }  // namespace
 
@@ -45,7 +44,7 @@ TEST_F(Uninstall, PresenceAndConnectionTextsDecideTheOutcome) {
   };
   for (const Case& c : cases) {
     Play("package:com.example.app2\\r\\npackage:com.android.shell\\r\\n",
-         "when uninstall " + c.package + "\nout " + Escaped(c.answer) + "\n");
+         "when uninstall " + c.package + "\n" + ScenarioOut(c.answer));
     window->Label2->setText(c.package);
     BeepCounter counted;
 
@@ -99,8 +98,8 @@ TEST_F(Uninstall, KeepingDataRemovesTheObbFolderAndSaysDone) {
       {"Success\r\n", "adb: cannot Connect\r\n", true},
   };
   for (const Case& c : cases) {
-    const QString storageRule = "when shell echo $EXTERNAL_STORAGE\nout " + Escaped(c.storageAnswer) + "\n";
-    Play("package:com.x\\r\\n", "when shell pm uninstall -k com.x\nout " + Escaped(c.uninstallAnswer) + "\n" +
+    const QString storageRule = "when shell echo $EXTERNAL_STORAGE\n" + ScenarioOut(c.storageAnswer);
+    Play("package:com.x\\r\\n", "when shell pm uninstall -k com.x\n" + ScenarioOut(c.uninstallAnswer) +
                                     (c.storageAnswer.isEmpty() ? "" : storageRule));
     folder.putOnDevice("Android/obb/com.x/main.obb");
     BeepCounter counted;

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "support/fake_program_folder.h"
+#include "support/fixtures.h"
 #include "support/gtest_qt.h"
+#include "support/test_files.h"
 
 namespace {
 
@@ -43,6 +45,7 @@ TEST(FakeTool, LogsOneLineQuotingEmptyBlankTabAndQuoteArguments) {
       {{"push", "/tmp/my dir/a.obb", "/sdcard/a b.obb"}, "adb push \"/tmp/my dir/a.obb\" \"/sdcard/a b.obb\""},
       {{"", "a\"b\\c", "x\ty"}, "adb \"\" \"a\\\"b\\\\c\" \"x\ty\""},
       {{"a\\b"}, "adb a\\b"},
+      {{"a\nb\rc"}, "adb \"a\\nb\\rc\""},
       {{"push", "/tmp/中文 名.apk"}, "adb push \"/tmp/中文 名.apk\""},
       {{}, "adb"},
   };
@@ -50,6 +53,9 @@ TEST(FakeTool, LogsOneLineQuotingEmptyBlankTabAndQuoteArguments) {
     folder.clearCalls();
     EXPECT_EQ(run(folder, "adb", args).exitCode, 0);
     EXPECT_EQ(folder.calls(), QStringList{expected});
+    QString spelled = "adb";
+    for (const auto& arg : args) spelled += ' ' + LoggedArgument(QString::fromStdString(arg));
+    EXPECT_EQ(spelled, expected) << "the tests' LoggedArgument spells it as the fake does";
   }
   run(folder, "aapt", {"d", "badging", "x.apk"});
   EXPECT_EQ(folder.calls().last(), "aapt d badging x.apk");
@@ -73,10 +79,7 @@ TEST(FakeTool, FirstUnusedMatchingRuleWinsAndTimesCountsAcrossCalls) {
 
 TEST(FakeTool, WritesOutAndErrInOrderWithEscapesAndExitCode) {
   FakeProgramFolder folder;
-  QFile data(folder.path() + "/listing.txt");
-  ASSERT_TRUE(data.open(QIODevice::WriteOnly));
-  data.write("from file\n");
-  data.close();
+  ASSERT_TRUE(WriteTestFile(folder.path() + "/listing.txt", "from file\n"));
   folder.setScenario("adb", "when install \"/tmp/a b.apk\"\n"
                             "out one\\r\\n\n"
                             "err two\\x41\\e\\t|\\q\n"
@@ -88,6 +91,10 @@ TEST(FakeTool, WritesOutAndErrInOrderWithEscapesAndExitCode) {
   EXPECT_EQ(result.output, "one\r\ntwoA\t|\\qthree from file\n");
   EXPECT_EQ(result.exitCode, 7);
   EXPECT_EQ(run(folder, "adb", {"install", "/tmp/a b.apk"}, " 2>/dev/null").output, "one\r\nthree from file\n");
+
+  const QString text = QStringLiteral("a\\b\\n \r\nc\n");
+  folder.setScenario("adb", "when *\n" + ScenarioOut(text));
+  EXPECT_EQ(QString::fromStdString(run(folder, "adb", {}).output), text) << "ScenarioOut's text comes back unchanged";
 }
 
 TEST(FakeTool, WithoutRuleOrDevicePrintsNothingAndSucceeds) {

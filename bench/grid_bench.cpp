@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "installed_apps/grid_filter.h"
 #include "installed_apps/msflexgrid.h"
 #include "installed_apps/scroll_grid_page.h"
 
@@ -46,19 +47,6 @@ double Seconds(Step step) {
   return timer.nsecsElapsed() / 1e9;
 }
 
-// The search of the installed-apps window, for comparison: a row stays when any cell holds the
-// text. Its matching is the window's, the grid's share is the RowHeight pass.
-void Filter(MSFlexGrid& grid, const QString& text, int shownHeight) {
-  grid.Redraw(false);
-  for (int r = grid.FixedRows(); r < grid.Rows(); ++r) {
-    bool match = text.isEmpty();
-    for (int c = grid.FixedCols(); c < grid.Cols() && !match; ++c)
-      match = grid.TextMatrix(r, c).contains(text, Qt::CaseInsensitive);
-    grid.RowHeight(r, match ? shownHeight : 0);
-  }
-  grid.Redraw(true);
-}
-
 void OneRun(int rows, const std::vector<QString>& texts, Times& best) {
   MSFlexGrid grid;
   grid.resize(1920, 1080);
@@ -78,7 +66,7 @@ void OneRun(int rows, const std::vector<QString>& texts, Times& best) {
   grid.Col(4);
   t.sortNumber = Seconds([&] { grid.Sort(4); });
   int shown = grid.RowHeight(0);
-  t.search = Seconds([&] { Filter(grid, QStringLiteral("app7"), shown); });
+  t.search = Seconds([&] { FilterRows(&grid, QStringLiteral("app7"), shown); });
   t.filter = Seconds([&] {
     grid.Redraw(false);
     for (int r = 1; r <= rows; ++r) grid.RowHeight(r, r % 3 ? shown : 0);

@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
   QTemporaryDir temp;
   qputenv("TMPDIR", temp.path().toUtf8());
   if (!QFile::link(QStringLiteral(INSTANT_ADB), folder.filePath("adb"))) return 1;
-  tools::SetProgramFolder(folder.path());
+  const auto programFolder = ScopedOverride(tools::ProgramFolderSeam(), folder.path());
   Report(folder.path());
   return 0;
 }

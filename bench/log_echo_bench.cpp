@@ -17,8 +17,6 @@ namespace {
 
 const QByteArray kLine = "/sdcard/Android/obb/com.example.demo/main.1.obb: 1 file pushed. 35.2 MB/s 设备\r\n";
 
-QString CatCommand(const QString& path) { return QStringLiteral("cat \"") + path + QStringLiteral("\""); }
-
 double RunnerAlone(const QString& path) {
   DOSOutputs runner;
   runner.ReceiveOutputs = [](QString&) {};

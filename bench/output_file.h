@@ -13,3 +13,6 @@ inline QString MakeOutputFile(const QTemporaryDir& dir, int mib, const QByteArra
   for (int i = 0; i < mib; ++i) file.write(block);
   return path;
 }
+
+// The command line that prints the file through the runner.
+inline QString CatCommand(const QString& path) { return QStringLiteral("cat \"") + path + QStringLiteral("\""); }

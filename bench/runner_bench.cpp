@@ -60,8 +60,8 @@ long PeakKiB() {
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   QTemporaryDir dir;
-  QString small = "cat \"" + MakeOutputFile(dir, 16, kLine) + "\"";
-  QString large = "cat \"" + MakeOutputFile(dir, 64, kLine) + "\"";
+  QString small = CatCommand(MakeOutputFile(dir, 16, kLine));
+  QString large = CatCommand(MakeOutputFile(dir, 64, kLine));
 
   long before = PeakKiB();
   auto [plainLarge, runnerLarge] = BestOfTurns(large);

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "installed_apps/form4.h"
+#include "installed_apps/grid_filter.h"
 #include "installed_apps/msflexgrid.h"
 #include "installed_apps/scroll_grid_page.h"
 #include "main_window/morvell.h"
@@ -94,18 +95,7 @@ void Form4::tmrSearch_Timer() {
   lastSearchText_ = txtSearch->text();
 }
 
-void Form4::FilterGrid() {
-  const QString text = txtSearch->text();
-  MSFlexGrid* grid = MSFlexGrid1;
-  grid->Redraw(false);
-  for (int row = grid->FixedRows(); row < grid->Rows(); ++row) {
-    bool match = text.isEmpty();
-    for (int col = grid->FixedCols(); col < grid->Cols() && !match; ++col)
-      match = grid->TextMatrix(row, col).contains(text, Qt::CaseInsensitive);
-    grid->RowHeight(row, match ? DefaultRowHeight : 0);
-  }
-  grid->Redraw(true);
-}
+void Form4::FilterGrid() { FilterRows(MSFlexGrid1, txtSearch->text(), DefaultRowHeight); }
 
 void Form4::MouseWheel(int MouseKeys, int Rotation, int Xpos, int Ypos) {
   for (MSFlexGrid* grid : findChildren<MSFlexGrid*>())

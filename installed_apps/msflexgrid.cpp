@@ -9,18 +9,6 @@
 
 namespace {
 
-int ButtonMask(Qt::MouseButtons buttons) {
-  return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
-         (buttons & Qt::MiddleButton ? 4 : 0);
-}
-
-int ShiftMask(Qt::KeyboardModifiers mods) {
-  return (mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0) |
-         (mods & Qt::AltModifier ? 4 : 0);
-}
-
-float ToTwips(qreal pixels) { return static_cast<float>(pixels * kTwipsPerPixel); }
-
 }  // namespace
 
 MSFlexGrid::MSFlexGrid(QWidget* parent) : QAbstractScrollArea(parent) {

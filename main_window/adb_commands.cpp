@@ -16,8 +16,8 @@ const QString kObbFolder = QStringLiteral("/Android/obb/");
 QString morvell::RunOnStorage(const QString& storageEcho,
                               const std::function<QString(const QString& storagePath)>& arguments) {
   const QString storagePath = DeviceStoragePath(storageEcho);
-  if (!storagePath.isEmpty()) objDOS->CommandLine(tools::AdbCommand(arguments(storagePath)));
-  return objDOS->ExecuteCommand();
+  // Without a path the line cannot be formed, and the runner runs its last line (the echo) again.
+  return storagePath.isEmpty() ? objDOS->ExecuteCommand() : RunAdb(arguments(storagePath));
 }
 
 QString morvell::RunOnObbFolder(const QString& storageEcho,

@@ -30,7 +30,7 @@ const std::array<QString, 3> kFallbackIcons = {
 bool CollectObbNames(const QString& folder, BoundedTextArray<255>& names, qint16& count) {
   bool listed = false;
   for (const QString& name : FilesInFolder(folder, &listed)) {
-    if (QDir(folder).filePath(name).right(3).toLower() != QLatin1String("obb")) continue;
+    if (!name.endsWith(QLatin1String("obb"), Qt::CaseInsensitive)) continue;
     if (!names.Set(count + 1, name)) break;
     ++count;
   }
@@ -88,11 +88,10 @@ void morvell::FindObbFiles() {
   BoundedTextArray<255> ObbListNames;
   qint16 count = 0;
   const QString folder = GetFolderPath(ApkPath);
-  const QString package = Label2->text();
-  // No package name ("", "..") may make the APK's own or its parent folder the package folder.
+  const QString packageFolder = PackageFolderFor(folder, Label2->text());
   // A folder that cannot be read ends the listing: no beep, no buttons, nothing logged.
-  if (IsPackageName(package) && FolderExists(folder + package)) {
-    if (!CollectObbNames(folder + package, ObbListNames, count)) return;
+  if (!packageFolder.isEmpty()) {
+    if (!CollectObbNames(packageFolder, ObbListNames, count)) return;
     platform::Beep();
     for (QPushButton* button : {Command1, Command2, Command3, Command4, Command5, Command6, Command11, Command12})
       button->setEnabled(true);

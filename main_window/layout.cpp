@@ -53,13 +53,10 @@ class LogoMouseFilter : public QObject {
     if (event->type() != QEvent::MouseMove && event->type() != QEvent::MouseButtonRelease) return false;
     auto* mouse = static_cast<QMouseEvent*>(event);
     Qt::MouseButtons buttons = event->type() == QEvent::MouseMove ? mouse->buttons() : Qt::MouseButtons(mouse->button());
-    int button = (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
-                 (buttons & Qt::MiddleButton ? 4 : 0);
-    Qt::KeyboardModifiers mods = mouse->modifiers();
-    int shift = (mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0) |
-                (mods & Qt::AltModifier ? 4 : 0);
-    float x = static_cast<float>(mouse->position().x() * kTwipsPerPixel);
-    float y = static_cast<float>(mouse->position().y() * kTwipsPerPixel);
+    const int button = ButtonMask(buttons);
+    const int shift = ShiftMask(mouse->modifiers());
+    const float x = ToTwips(mouse->position().x());
+    const float y = ToTwips(mouse->position().y());
     if (event->type() == QEvent::MouseMove)
       window_->Picture2_MouseMove(index_, button, shift, x, y);
     else

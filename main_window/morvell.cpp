@@ -89,8 +89,8 @@ void morvell::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-int morvell::WidthTwips() const { return width() * kTwipsPerPixel; }
-int morvell::HeightTwips() const { return height() * kTwipsPerPixel; }
+int morvell::WidthTwips() const { return Twips(width()); }
+int morvell::HeightTwips() const { return Twips(height()); }
 void morvell::SetWidthTwips(int twips) { setFixedSize(Pixels(twips), height()); }
 void morvell::SetHeightTwips(int twips) { setFixedSize(width(), Pixels(twips)); }
 

@@ -161,7 +161,6 @@ class morvell : public QWidget {
 
   // ---- Window state
   bool Busy = false;
-  QString Quote;
   qint16 StartedWithoutApk = 0;
   QString ApkPath;
   QString ApkFileName;

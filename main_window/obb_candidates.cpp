@@ -26,12 +26,15 @@ QList<ObbCandidate> CandidatesBesideApk(const QString& apkFolder, const QStringL
   return candidates;
 }
 
+QString PackageFolderFor(const QString& apkFolder, const QString& packageName) {
+  const QString folder = apkFolder + packageName;
+  return IsPackageName(packageName) && FolderExists(folder) ? folder : QString();
+}
+
 ObbCollection CollectObbCandidates(const QString& apkFolder, const QString& packageName) {
   ObbCollection collection;
-  QString packageFolder = apkFolder + packageName;
-  // Without a package name (the badging failed, or "..") the APK's own folder or its parent is
-  // no package folder.
-  if (IsPackageName(packageName) && FolderExists(packageFolder)) {
+  const QString packageFolder = PackageFolderFor(apkFolder, packageName);
+  if (!packageFolder.isEmpty()) {
     collection.fromPackageFolder = true;
     collection.candidates = CandidatesInPackageFolder(packageFolder, FilesInFolder(packageFolder));
   } else {

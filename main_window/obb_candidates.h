@@ -23,6 +23,10 @@ QList<ObbCandidate> CandidatesInPackageFolder(const QString& packageFolder, cons
 // none at all unless one of them ends in "obb".
 QList<ObbCandidate> CandidatesBesideApk(const QString& apkFolder, const QStringList& fileNames);
 
+// The folder named after the package inside the APK's folder, or empty when there is none. Only a
+// package name can name it, so "" or ".." never makes the APK's own folder or its parent one.
+QString PackageFolderFor(const QString& apkFolder, const QString& packageName);
+
 // The collection rule: the package folder inside the APK's folder wins over the files beside
 // the APK. apkFolder ends with "/" (or is empty).
 ObbCollection CollectObbCandidates(const QString& apkFolder, const QString& packageName);

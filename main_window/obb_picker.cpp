@@ -116,4 +116,4 @@ void Form3::Timer1_Timer() {
     vbcolor::SetBackColor(Command1, vbcolor::kButtonFace);
 }
 
-int Form3::HeightTwips() const { return height() * kTwipsPerPixel; }
+int Form3::HeightTwips() const { return Twips(height()); }

@@ -35,7 +35,6 @@ void morvell::Form_Load() {
 
   SetWidthTwips(kNarrowTwips);
   Busy = true;
-  Quote = QStringLiteral("\"");
   SavedLabel6BackColor = QString::number(vbcolor::BackColor(Label6));
   SavedLabel6ForeColor = QString::number(vbcolor::ForeColor(Label6));
   CreateRunner();

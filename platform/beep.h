@@ -7,5 +7,4 @@ namespace platform {
 // The system's default sound; tests replace it to count beeps (empty function: the sound).
 void Beep();
 Seam<std::function<void()>>& BeepSeam();
-inline void SetBeepHandler(std::function<void()> handler) { BeepSeam().Set(std::move(handler)); }
 }  // namespace platform

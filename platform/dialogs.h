@@ -41,7 +41,6 @@ class Dialogs {
 
 // The dialogs in force; nullptr means the Qt ones.
 Seam<Dialogs*>& DialogsSeam();
-inline void SetDialogs(Dialogs* dialogs) { DialogsSeam().Set(dialogs); }
 
 // A box without a title of its own carries the application's title.
 int MsgBox(const QString& text, int style = vbOKOnly, const QString& title = QString());

@@ -9,5 +9,4 @@ namespace platform {
 // Whether the window is the desktop's foreground window; tests set their own answer.
 bool IsForegroundWindow(const QWidget* window);
 Seam<std::function<bool(const QWidget*)>>& ForegroundSeam();
-inline void SetForegroundProbe(std::function<bool(const QWidget*)> probe) { ForegroundSeam().Set(std::move(probe)); }
 }  // namespace platform

@@ -8,5 +8,4 @@ namespace platform {
 // Opens a web address or a folder in the desktop's default program; tests replace the opener.
 bool OpenUrl(const QString& address);
 Seam<std::function<bool(const QString&)>>& UrlOpenerSeam();
-inline void SetUrlOpener(std::function<bool(const QString&)> opener) { UrlOpenerSeam().Set(std::move(opener)); }
 }  // namespace platform

@@ -10,6 +10,18 @@
 
 constexpr int kTwipsPerPixel = 15;
 
+// Mouse events as the handlers take them: buttons 1 left, 2 right, 4 middle; shift 1, ctrl 2,
+// alt 4; positions in twips.
+inline int ButtonMask(Qt::MouseButtons buttons) {
+  return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
+         (buttons & Qt::MiddleButton ? 4 : 0);
+}
+inline int ShiftMask(Qt::KeyboardModifiers mods) {
+  return (mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0) |
+         (mods & Qt::AltModifier ? 4 : 0);
+}
+inline float ToTwips(qreal pixels) { return static_cast<float>(pixels * kTwipsPerPixel); }
+
 constexpr int Pixels(int twips) { return twips / kTwipsPerPixel; }
 constexpr int Twips(int pixels) { return pixels * kTwipsPerPixel; }
 

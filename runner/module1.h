@@ -58,7 +58,6 @@ class SilencedOutput {
 void WaitSeconds(float Seconds);
 // The clock that WaitSeconds reads; tests set their own (empty function: the system clock).
 Seam<std::function<QDateTime()>>& WaitClockSeam();
-inline void SetWaitClock(std::function<QDateTime()> clock) { WaitClockSeam().Set(std::move(clock)); }
 
 // Draws the image file into the box at its natural size from the top-left corner. False when
 // nothing was drawn; before the image has loaded the box is left untouched.

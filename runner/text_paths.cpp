@@ -44,7 +44,7 @@ QString CTrim(QString S1) {
     const char16_t code = c.unicode();
     return code <= 32 || std::find(kHighCodes.begin(), kHighCodes.end(), code) != kHighCodes.end();
   });
-  return TrimBlanks(S1);
+  return S1;  // the blank is among the codes, so nothing is left to trim
 }
 
 namespace {

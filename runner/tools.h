@@ -11,7 +11,6 @@ namespace tools {
 
 QString ProgramFolder();                 // the running executable's folder unless the seam is set
 Seam<QString>& ProgramFolderSeam();      // empty text: the executable's folder
-inline void SetProgramFolder(const QString& folder) { ProgramFolderSeam().Set(folder); }
 
 QString AdbPath();
 QString AaptPath();

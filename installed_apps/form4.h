@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "runner/dos_outputs.h"
 #include "installed_apps/marker_parse.h"
@@ -106,6 +107,8 @@ class Form4 : public QWidget {
  private:
   void CreateControls();  // form4_layout.cpp
   void FilterGrid();
+  void HoverCell(int row, int col);
+  void HoverUnderPointer(const QPoint& globalPosition);
   void FillGrid(const QList<AppListRow>& rows);
   void SortAfterLoad();
   void NumberRows();
@@ -131,7 +134,9 @@ class Form4 : public QWidget {
   void mnu_Restore_Click();
   void mnu_Permissions_Click();
 
-  QString SelectedPackageCell() const;  // TextMatrix(RowSel, 1) as it stands
+  // TextMatrix(RowSel, 1) as it stands; none while the selection is the header, a hidden row or
+  // no row at all, so that no action runs on a row the user did not see.
+  std::optional<QString> SelectedPackageCell() const;
   Form8* PermissionsDialog() const;  // nullptr until opened or after its close box
   QString LastUninstalled;  // the cell of the last uninstall request that ran
 

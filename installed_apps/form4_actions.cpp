@@ -19,12 +19,18 @@ void Form4::ConnectAppActions() {
   for (const auto& [item, handler] : items) connect(item, &QAction::triggered, this, handler);
 }
 
-QString Form4::SelectedPackageCell() const { return MSFlexGrid1->TextMatrix(MSFlexGrid1->RowSel(), 1); }
+std::optional<QString> Form4::SelectedPackageCell() const {
+  const int row = MSFlexGrid1->RowSel();
+  if (row < MSFlexGrid1->FixedRows() || row >= MSFlexGrid1->Rows() || MSFlexGrid1->RowHeight(row) == 0)
+    return std::nullopt;
+  return MSFlexGrid1->TextMatrix(row, 1);
+}
 
 void Form4::WithSelectedApp(const std::function<void(const app_actions::SelectedApp&)>& action) {
   if (!objDOS) return;  // the runner exists once the window has loaded
-  const QString cell = SelectedPackageCell();
-  action(app_actions::SelectedApp{*objDOS, this, cell, CmdResult});
+  const std::optional<QString> cell = SelectedPackageCell();
+  if (!cell) return;
+  action(app_actions::SelectedApp{*objDOS, this, *cell, CmdResult});
 }
 
 void Form4::mnu_startAPK_Click() { WithSelectedApp(app_actions::StartApk); }
@@ -41,7 +47,7 @@ void Form4::mnu_Permissions_Click() {
   WithSelectedApp([&listed](const app_actions::SelectedApp& app) { listed = app_actions::ListPermissions(app); });
   if (!listed) return;
   // The dialog reads the selected row again at every click; its close box discards it.
-  if (!form8_) form8_ = new Form8([this] { return CTrim(SelectedPackageCell()); }, this);
+  if (!form8_) form8_ = new Form8([this] { return CTrim(SelectedPackageCell().value_or(QString())); }, this);
   form8_->Form_Load();
   platform::ShowModal(form8_);
 }

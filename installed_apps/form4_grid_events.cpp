@@ -1,6 +1,7 @@
 // What the installed-apps window does with its filled grid: size, header sort, hover and tip,
 // search, wheel, context menu, copy and closing.
 
+#include <QApplication>
 #include <QClipboard>
 #include <QCursor>
 #include <QGuiApplication>
@@ -59,16 +60,7 @@ void Form4::MSFlexGrid1_MouseMove(int Button, int, float, float) {
   MSFlexGrid* grid = MSFlexGrid1;
   const int mouseRow = grid->MouseRow();
   const int mouseCol = grid->MouseCol();
-  if (mouseRow != HoverRow || mouseCol != HoverCol) {
-    grid->Row(HoverRow);
-    grid->Col(HoverCol);
-    grid->CellBackColor(grid->BackColor());
-    grid->Row(mouseRow);
-    grid->Col(mouseCol);
-    grid->CellBackColor(kHoverColour);
-    HoverCol = grid->Col();
-    HoverRow = grid->Row();
-  }
+  HoverCell(mouseRow, mouseCol);
   // The tip is decided once per cell entered with no button held.
   if (Button == 0 && (mouseRow + 1 != tipRow_ || mouseCol + 1 != tipCol_)) {
     tipRow_ = mouseRow + 1;
@@ -79,7 +71,33 @@ void Form4::MSFlexGrid1_MouseMove(int Button, int, float, float) {
   }
 }
 
+// The hover colour marks the cell under the pointer, and that cell is the current cell and the
+// whole selection: the context menu's actions take their app from it.
+void Form4::HoverCell(int row, int col) {
+  if (!ListLoaded) return;
+  MSFlexGrid* grid = MSFlexGrid1;
+  if (row == HoverRow && col == HoverCol) return;
+  grid->Row(HoverRow);
+  grid->Col(HoverCol);
+  grid->CellBackColor(grid->BackColor());
+  grid->Row(row);
+  grid->Col(col);
+  grid->CellBackColor(kHoverColour);
+  HoverCol = grid->Col();
+  HoverRow = grid->Row();
+}
+
+// A pointer that stood still while the grid paged or filtered now stands over another row. Only
+// the grid itself counts as under the pointer: an open menu or dialog in front of it keeps the
+// row that the user chose.
+void Form4::HoverUnderPointer(const QPoint& globalPosition) {
+  if (QApplication::widgetAt(globalPosition) != MSFlexGrid1->viewport()) return;
+  if (MSFlexGrid1->PointerAt(globalPosition)) HoverCell(MSFlexGrid1->MouseRow(), MSFlexGrid1->MouseCol());
+}
+
 void Form4::MSFlexGrid1_MouseDown(int Button, int, float, float) {
+  // The pointer may have reached this cell without a move of its own (a dismissed menu).
+  HoverCell(MSFlexGrid1->MouseRow(), MSFlexGrid1->MouseCol());
   if (Button == kRightButton || (Button == kLeftButton && MSFlexGrid1->ColSel() == kIconCol))
     mnuNew->popup(QCursor::pos());
 }
@@ -95,11 +113,15 @@ void Form4::tmrSearch_Timer() {
   lastSearchText_ = txtSearch->text();
 }
 
-void Form4::FilterGrid() { FilterRows(MSFlexGrid1, txtSearch->text(), DefaultRowHeight); }
+void Form4::FilterGrid() {
+  FilterRows(MSFlexGrid1, txtSearch->text(), DefaultRowHeight);
+  HoverUnderPointer(QCursor::pos());
+}
 
 void Form4::MouseWheel(int MouseKeys, int Rotation, int Xpos, int Ypos) {
   for (MSFlexGrid* grid : findChildren<MSFlexGrid*>())
     if (PointInWindow(grid->hWnd(), Xpos, Ypos)) ScrollGridPage(grid, MouseKeys, Rotation, Xpos, Ypos);
+  HoverUnderPointer(QPoint(Xpos, Ypos));
 }
 
 void Form4::mnuCopy_Click() {

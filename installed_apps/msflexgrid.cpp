@@ -135,6 +135,13 @@ void MSFlexGrid::TrackPointer(const QPoint& position) {
   mouseCol_ = ColAtX(position.x());
 }
 
+bool MSFlexGrid::PointerAt(const QPoint& globalPosition) {
+  const QPoint position = viewport()->mapFromGlobal(globalPosition);
+  if (!viewport()->rect().contains(position)) return false;
+  TrackPointer(position);
+  return true;
+}
+
 void MSFlexGrid::mousePressEvent(QMouseEvent* event) {
   QPoint position = event->position().toPoint();
   TrackPointer(position);

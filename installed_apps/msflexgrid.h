@@ -32,6 +32,9 @@ class MSFlexGrid : public QAbstractScrollArea, public FlexGridModel {
   // pointer is past the last row or column).
   int MouseRow() const { return mouseRow_; }
   int MouseCol() const { return mouseCol_; }
+  // Reads the cell under a pointer that stands at this screen point (pixels) again, after the
+  // rows moved beneath it; false, and nothing read, when the point is not over the cells.
+  bool PointerAt(const QPoint& globalPosition);
 
   // Events. Button: 1 left, 2 right, 4 middle (for MouseMove the buttons held, 0 none);
   // Shift: 1 shift, 2 control, 4 alt; X and Y in twips from the control's top-left corner.

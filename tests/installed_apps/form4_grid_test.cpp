@@ -4,8 +4,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
-#include <QWheelEvent>
-#include <QtTest/qtestspontaneevent.h>
 
 #include "installed_apps/form4_fixture.h"
 #include "runner/vb_color.h"
@@ -120,13 +118,6 @@ TEST_F(Form4GridTest, ResizeKeepsTheGridsSizeWhereTheWindowIsTooSmallForIt) {
   form->resize(Pixels(300), Pixels(3000));
   form->Form_Resize();
   EXPECT_EQ(Grid()->size(), QSize(Pixels(9000 - 440), Pixels(3000 - 1500))) << "a negative width is not taken";
-}
-
-// A wheel turn as from the window system, so that the grid passes it up to the window's hook.
-void Turn(QWidget* target, QPoint at, int delta) {
-  QWheelEvent event(at, target->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-  QSpontaneKeyEvent::setSpontaneous(&event);
-  qApp->notify(target, &event);
 }
 
 TEST_F(Form4Test, WheelOverTheGridPagesItUntilTheWindowCloses) {

@@ -1,7 +1,9 @@
 #include <QFileInfo>
+#include <optional>
 
 #include "installed_apps/app_actions.h"
 #include "installed_apps/backup_paths.h"
+#include "installed_apps/backup_target.h"
 #include "installed_apps/pull_outcome.h"
 #include "installed_apps/save_name.h"
 #include "platform/beep.h"
@@ -25,17 +27,27 @@ QString QueryDevicePath(const SelectedApp& app, const QString& package, const QS
   return devicePath;
 }
 
-// Pulls the APK to a file the user names; empty when cancelled or after the failure box.
-QString PullApk(const SelectedApp& app, const QString& package, const QString& failureTitle) {
+// The APK on the headset and the file the user names for it; empty when cancelled or after the
+// failure box.
+struct ApkCopy {
+  QString devicePath;
+  QString savePath;
+};
+std::optional<ApkCopy> ChooseApkCopy(const SelectedApp& app, const QString& package, const QString& failureTitle) {
   const QString devicePath = QueryDevicePath(app, package, failureTitle);
-  if (devicePath.isEmpty()) return QString();
+  if (devicePath.isEmpty()) return std::nullopt;
   const QString savePath = GetSaveApkName(app.owner, package, QString());
-  if (savePath.isEmpty()) return QString();
-  app.CmdResult = tools::RunAdb(app.runner, QStringLiteral(" pull ") + QuoteLocalPath(devicePath) + u' ' +
-                                                QuoteLocalPath(savePath));
-  if (ReportsOneFilePulled(app.CmdResult)) return savePath;
+  if (savePath.isEmpty()) return std::nullopt;
+  return ApkCopy{devicePath, savePath};
+}
+
+// False after the box with adb's output.
+bool PullApk(const SelectedApp& app, const ApkCopy& copy) {
+  app.CmdResult = tools::RunAdb(app.runner, QStringLiteral(" pull ") + QuoteLocalPath(copy.devicePath) + u' ' +
+                                                QuoteLocalPath(copy.savePath));
+  if (ReportsOneFilePulled(app.CmdResult)) return true;
   platform::MsgBox(app.CmdResult, platform::vbCritical, kErrorTitle);
-  return QString();
+  return false;
 }
 
 void BeepAndOpenFolderOf(const QString& savePath) {
@@ -62,8 +74,8 @@ QString GetSaveApkName(QWidget* owner, const QString& DefaultName, const QString
 void BackupApk(const SelectedApp& app) {
   const QString package = CTrim(app.cell);
   if (!IsPackageName(package)) return;
-  const QString savePath = PullApk(app, package, kErrorTitle);
-  if (!savePath.isEmpty()) BeepAndOpenFolderOf(savePath);
+  const std::optional<ApkCopy> copy = ChooseApkCopy(app, package, kErrorTitle);
+  if (copy && PullApk(app, *copy)) BeepAndOpenFolderOf(copy->savePath);
 }
 
 void BackupApkObb(const SelectedApp& app) {
@@ -71,15 +83,18 @@ void BackupApkObb(const SelectedApp& app) {
   if (!IsPackageName(package)) return;
   platform::MsgBox(kChill, platform::vbInformation, QStringLiteral("Chill"));
   // This query's failure box carries the application's title.
-  const QString savePath = PullApk(app, package, QString());
-  if (savePath.isEmpty()) return;
-  app.CmdResult = tools::RunAdb(app.runner, QStringLiteral(" pull ") + QuoteLocalPath(ObbFolderOnDevice(package)) +
-                                                u' ' + QuoteLocalPath(GetFolderPath(savePath) + package));
-  if (ObbPullFailed(app.CmdResult)) {
+  const std::optional<ApkCopy> copy = ChooseApkCopy(app, package, QString());
+  if (!copy) return;
+  BackupTarget obb(GetFolderPath(copy->savePath), package);
+  if (!obb.Prepare() || !PullApk(app, *copy)) return;
+  const QString remote = ObbFolderOnDevice(package);
+  app.CmdResult = tools::RunAdb(app.runner, QStringLiteral(" pull ") + QuoteLocalPath(remote) + u' ' +
+                                                QuoteLocalPath(JoinPath(obb.PullFolder(), package)));
+  if (ObbPullFailed(app.CmdResult, remote)) {
     platform::MsgBox(app.CmdResult, platform::vbCritical, kErrorTitle);
     return;
   }
-  BeepAndOpenFolderOf(savePath);
+  if (obb.Finish()) BeepAndOpenFolderOf(copy->savePath);
 }
 
 }  // namespace app_actions

@@ -28,7 +28,9 @@ QString DevicePathFromPmPath(const QString& output) {
   return path.startsWith(u'/') ? path : QString();
 }
 
-QString RestoreParent(const QString& chosenFolder, const QString& package) {
-  QString parent = chosenFolder;
-  return parent.remove(u'/' + package, Qt::CaseSensitive);
+QString RestoreSource(const QString& chosenFolder, const QString& package) {
+  const QString inside = JoinPath(chosenFolder, package);
+  if (FolderExists(inside)) return inside;
+  if (GetFileName(chosenFolder) == package && FolderExists(chosenFolder)) return chosenFolder;
+  return QString();
 }

@@ -11,6 +11,8 @@ QString DataFolderOnDevice(const QString& package);  // /sdcard/Android/data/<pa
 // Empty when the output does not start with "package:" or names no absolute path.
 QString DevicePathFromPmPath(const QString& output);
 
-// The folder that holds a data backup: the chosen folder with every "/<package>" removed, so
-// that choosing the backup folder itself or the folder around it lead to the same place.
-QString RestoreParent(const QString& chosenFolder, const QString& package);
+// The data backup that a restore pushes, from the folder the user chose: the <package> folder
+// inside it, or, when there is none, the chosen folder itself if it is named as the package.
+// Empty when neither is a folder. Its name is always the package's, so that adb puts it into
+// the app's own folder on the headset and never into <package>/<package>.
+QString RestoreSource(const QString& chosenFolder, const QString& package);

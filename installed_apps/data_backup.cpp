@@ -1,5 +1,6 @@
 #include "installed_apps/app_actions.h"
 #include "installed_apps/backup_paths.h"
+#include "installed_apps/backup_target.h"
 #include "installed_apps/pull_outcome.h"
 #include "platform/beep.h"
 #include "platform/dialogs.h"
@@ -26,9 +27,12 @@ void NonRootBackup(const SelectedApp& app) {
   if (!IsPackageName(package)) return;
   const QString chosen = BrowseForFolder(app.owner, QStringLiteral("Select destination Folder"));
   if (chosen.isEmpty()) return;
-  app.CmdResult = tools::RunAdb(app.runner, QStringLiteral(" pull ") + QuoteLocalPath(DataFolderOnDevice(package)) +
-                                                u' ' + QuoteLocalPath(chosen));
-  const DataPullJudgement judged = JudgeDataPull(app.CmdResult);
+  BackupTarget target(chosen, package);
+  if (!target.Prepare()) return;
+  const QString remote = DataFolderOnDevice(package);
+  app.CmdResult = tools::RunAdb(app.runner, QStringLiteral(" pull ") + QuoteLocalPath(remote) + u' ' +
+                                                QuoteLocalPath(target.PullFolder()));
+  const DataPullJudgement judged = JudgeDataPull(app.CmdResult, remote);
   if (judged.zeroFiles) platform::MsgBox(kNoData, platform::vbInformation, kErrorTitle);
   switch (judged.ending) {
     case DataPullJudgement::Ending::NotFound:
@@ -38,6 +42,7 @@ void NonRootBackup(const SelectedApp& app) {
       platform::MsgBox(app.CmdResult, platform::vbCritical, kErrorTitle);
       break;
     case DataPullJudgement::Ending::OpenFolder:
+      if (!target.Finish()) return;
       platform::Beep();
       platform::OpenUrl(chosen);
       break;
@@ -49,14 +54,17 @@ void Restore(const SelectedApp& app) {
   if (!IsPackageName(package)) return;
   const QString chosen = BrowseForFolder(app.owner, kRestoreChooserTitle);
   if (chosen.isEmpty()) return;
-  const QString source = JoinPath(RestoreParent(chosen, package), package);
-  if (!FolderExists(source)) {
+  const QString source = RestoreSource(chosen, package);
+  if (source.isEmpty()) {
     platform::MsgBox(kNoBackup, platform::vbCritical, kErrorTitle);
     return;
   }
   app.CmdResult = tools::RunAdb(app.runner, QStringLiteral(" push ") + QuoteLocalPath(source) + u' ' +
                                                 QuoteLocalPath(DataFolderOnDevice(QString())));
-  platform::MsgBox(app.CmdResult, platform::vbInformation, kRestoredTitle);
+  if (ReportsFilesPushed(app.CmdResult))
+    platform::MsgBox(app.CmdResult, platform::vbInformation, kRestoredTitle);
+  else
+    platform::MsgBox(app.CmdResult, platform::vbCritical, kErrorTitle);
 }
 
 }  // namespace app_actions

@@ -2,6 +2,13 @@
 
 #include <QRegularExpression>
 
+namespace {
+bool ReportsCount(const QString& output, QLatin1String verb) {
+  const QRegularExpression moved(QStringLiteral("(?:^|\\D)0*[1-9]\\d* files? ") + verb);
+  return moved.match(output).hasMatch();
+}
+}  // namespace
+
 bool ReportsOneFilePulled(const QString& output) { return output.contains(QLatin1String("1 file pulled")); }
 
 bool ReportsZeroFiles(const QString& output) {
@@ -11,26 +18,34 @@ bool ReportsZeroFiles(const QString& output) {
   return false;
 }
 
-bool ReportsFilesPulled(const QString& output) {
-  static const QRegularExpression pulled(QStringLiteral("(?:^|\\D)0*[1-9]\\d* files? pulled"));
-  return pulled.match(output).hasMatch();
+bool ReportsFilesPulled(const QString& output) { return ReportsCount(output, QLatin1String("pulled")); }
+
+bool ReportsMissingRemote(const QString& output, const QString& remotePath) {
+  const QString quoted = u'\'' + remotePath + u'\'';
+  return output.contains(QStringLiteral("failed to stat remote object ") + quoted + u':') ||
+         output.contains(QStringLiteral("remote object ") + quoted + QStringLiteral(" does not exist"));
 }
 
-bool ReportsMissingRemote(const QString& output) {
-  return output.contains(QLatin1String("does not exist")) ||
-         output.contains(QLatin1String("No such file or directory"));
+bool ReportsError(const QString& output) {
+  static const QRegularExpression error(QStringLiteral("^(?:adb: )?error:"), QRegularExpression::MultilineOption);
+  return error.match(output).hasMatch();
 }
 
-DataPullJudgement JudgeDataPull(const QString& output) {
+bool ReportsFilesPushed(const QString& output) {
+  return ReportsCount(output, QLatin1String("pushed")) && !ReportsError(output);
+}
+
+DataPullJudgement JudgeDataPull(const QString& output, const QString& remotePath) {
   DataPullJudgement judgement;
-  judgement.zeroFiles = ReportsZeroFiles(output);
-  if (ReportsMissingRemote(output))
+  const bool zeroFiles = ReportsZeroFiles(output);
+  if (ReportsMissingRemote(output, remotePath))
     judgement.ending = DataPullJudgement::Ending::NotFound;
-  else if (!judgement.zeroFiles && !ReportsFilesPulled(output))
+  else if (ReportsError(output) || (!zeroFiles && !ReportsFilesPulled(output)))
     judgement.ending = DataPullJudgement::Ending::Error;
+  judgement.zeroFiles = zeroFiles && judgement.ending == DataPullJudgement::Ending::OpenFolder;
   return judgement;
 }
 
-bool ObbPullFailed(const QString& output) {
-  return JudgeDataPull(output).ending == DataPullJudgement::Ending::Error;
+bool ObbPullFailed(const QString& output, const QString& remotePath) {
+  return JudgeDataPull(output, remotePath).ending == DataPullJudgement::Ending::Error;
 }

@@ -103,3 +103,46 @@ TEST_F(ApkBackup, WithObbOnlyAMissingObbFolderCountsAsFine) {
                                          : QStringList({kChill, "Error|" + full + "\n"}));
   }
 }
+
+// An OBB file that vanished while it was pulled leaves a half backup: that is an error, not an
+// app without OBB files.
+TEST_F(ApkBackup, AnObbPullThatFailedInsideTheFolderIsShown) {
+  const QString vanished = "adb: error: failed to copy '/sdcard/Android/obb/com.x/main.1.com.x.obb' to '" + pc +
+                           "/com.x/main.1.com.x.obb': remote open failed: No such file or directory";
+  PmPath("package:/sdcard/app/com.x-1/base.apk\\n", "when~ ^pull /sdcard/Android/obb\nerr " + vanished + "\\n\nexit 1\n");
+  dialogs.QueueSaveName(pc + "/y.apk");
+  app_actions::BackupApkObb(App());
+  EXPECT_EQ(Outcome(), QStringList({kChill, "Error|" + vanished + "\n"}));
+}
+
+// A second APK + OBB backup into the same folder replaces the earlier OBB folder whole, after a
+// Yes; a No changes nothing, the APK included.
+TEST_F(ApkBackup, ASecondObbBackupReplacesTheEarlierObbFolderAfterAYes) {
+  folder.putOnDevice("Android/obb/com.x/main.1.com.x.obb", "old");
+  dialogs.QueueSaveName(pc + "/y.apk");
+  app_actions::BackupApkObb(App());
+  ASSERT_EQ(Outcome(), QStringList({kChill, "beep", pc + "/"}));
+  QDir(folder.deviceRoot() + "/Android/obb/com.x").removeRecursively();
+  folder.putOnDevice("Android/obb/com.x/main.2.com.x.obb", "new");
+  folder.putOnDevice("app/com.x-1/base.apk", "base2");
+  const QString question = "Tarnwick|" + pc + "/com.x\nalready holds a backup. Replace it?\n\n"
+                           "The earlier backup goes to the trash once the new one is complete.";
+
+  folder.clearCalls();
+  dialogs.QueueSaveName(pc + "/y.apk");
+  dialogs.QueueAnswer(platform::vbOK);  // "Chill"
+  dialogs.QueueAnswer(platform::vbNo);
+  app_actions::BackupApkObb(App());
+  EXPECT_EQ(Outcome(), QStringList({kChill, question}));
+  EXPECT_EQ(folder.calls(), QStringList{kPmPath});
+  EXPECT_EQ(ReadTestFile(pc + "/y.apk"), "base");
+
+  dialogs.QueueSaveName(pc + "/y.apk");
+  app_actions::BackupApkObb(App());
+  EXPECT_EQ(Outcome(), QStringList({kChill, question, "beep", pc + "/"}));
+  EXPECT_EQ(QDir(pc + "/com.x").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList{"main.2.com.x.obb"});
+  EXPECT_EQ(ReadTestFile(pc + "/y.apk"), "base2");
+  EXPECT_EQ(ReadTestFile(Trashed("com.x/main.1.com.x.obb")), "old");
+  EXPECT_EQ(QDir(pc).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList({"com.x", "y.apk"}));
+}

@@ -9,6 +9,7 @@
 #include "support/fake_program_folder.h"
 #include "support/gtest_qt.h"
 #include "support/scripted_dialogs.h"
+#include "support/temp_folder.h"
 #include "support/test_files.h"
 
 // The fake adb playing a headset that holds com.x, a PC folder whose name needs quoting, dialogs
@@ -44,6 +45,8 @@ class AppActionsTest : public ::testing::Test {
   DOSOutputs runner;
   QString CmdResult;
   QString cell = "com.x \r";  // as the app list leaves it: the echo's blank and the line's end
+  ScopedTempFolder dataHome{QString(), "XDG_DATA_HOME"};  // the desktop's trash is the test's own
+  QString Trashed(const QString& name) { return dataHome.filePath("Trash/files/" + name); }
   QTemporaryDir pcDir;
   const QString pc = pcDir.path() + "/备份 \"a\" $HOME";
 };

@@ -27,7 +27,7 @@ TEST_F(DataBackup, BackupPullsTheDataFolderIntoTheChosenFolderAndRestoreFromEith
 TEST_F(DataBackup, RestoreWithoutABackupFolderWhereThePathRuleLeadsPushesNothing) {
   ASSERT_TRUE(QDir().mkpath(pc + "/com.x.old/com.x") && QDir().mkpath(pc + "/COM.X"));
   ASSERT_TRUE(WriteTestFile(pc + "/COM.X/com.x", "a file, not a folder"));
-  for (const QString& chosen : {pc + "/com.x.old", pc + "/COM.X", pc + "/nothing"}) {
+  for (const QString& chosen : {pc + "/COM.X", pc + "/nothing", pc + "/com.x.old/com.x/x"}) {
     dialogs.QueueFolder(chosen);
     app_actions::Restore(App());
     ASSERT_EQ(Outcome(), QStringList{"Error|没有找到备份！" + QString(9, ' ')}) << chosen.toStdString();
@@ -55,6 +55,7 @@ TEST_F(DataBackup, TheEndingFollowsWhatThePullReported) {
   };
   for (const auto& [device, error, seen, style] : cases) {
     QDir(folder.deviceRoot() + "/Android/data").removeRecursively();
+    QDir(pc + "/com.x").removeRecursively();
     if (device.endsWith('/')) QDir().mkpath(folder.deviceRoot() + "/" + device);
     else if (!device.isEmpty()) folder.putOnDevice(device);
     folder.setScenario("adb", error.isEmpty() ? "" : "when~ ^pull\nerr " + error + "\\n\n");
@@ -63,4 +64,81 @@ TEST_F(DataBackup, TheEndingFollowsWhatThePullReported) {
     ASSERT_EQ(Outcome(), seen) << device.toStdString();
     EXPECT_EQ(dialogs.Boxes().constLast().style, style);
   }
+}
+
+// A restore is judged by what the push reported; the chosen folder may be the backup itself or
+// any folder holding it, and the backup lands in the app's own folder on the headset.
+TEST_F(DataBackup, RestoreFindsTheBackupInOrAsTheChosenFolderAndShowsAFailedPushAsAnError) {
+  ASSERT_TRUE(WriteTestFile(pc + "/com.x-saves/com.x/files/save.dat", "save"));
+  for (const QString& chosen : {pc + "/com.x-saves", pc + "/com.x-saves/com.x"}) {
+    QDir(folder.deviceRoot() + "/Android/data").removeRecursively();
+    folder.clearCalls();
+    dialogs.QueueFolder(chosen);
+    app_actions::Restore(App());
+    EXPECT_EQ(folder.calls(), QStringList{"adb push " + LoggedArgument(pc + "/com.x-saves/com.x") + " /sdcard/Android/data/"});
+    EXPECT_TRUE(folder.onDevice("Android/data/com.x/files/save.dat")) << chosen.toStdString();
+    EXPECT_FALSE(folder.onDevice("Android/data/com.x/com.x"));
+    EXPECT_EQ(Outcome().value(0).section('|', 0, 0), "备份还原" + QString(10, ' '));
+  }
+  const QString gone = "adb: error: failed to get feature set: no devices/emulators found";
+  for (const QString& rule : {"err " + gone + "\\n\nexit 1", QString("exit 1")}) {
+    folder.setScenario("adb", "when~ ^push\n" + rule + "\n");
+    dialogs.QueueFolder(pc + "/com.x-saves");
+    app_actions::Restore(App());
+    EXPECT_EQ(Outcome(), QStringList{"Error|" + (rule.startsWith("err") ? gone + "\n" : QString())});
+    EXPECT_EQ(dialogs.Boxes().constLast().style, platform::vbCritical);
+  }
+}
+
+// Only adb's word that the app's data folder itself is missing is "no data"; a local error that
+// mentions a missing file is shown as it is.
+TEST_F(DataBackup, ALocalErrorAboutAMissingFileIsShownAndNotTakenForNoData) {
+  folder.putOnDevice("Android/data/com.x/a");
+  const QString local = "adb: error: cannot create '" + pc + "/com.x/a': No such file or directory";
+  folder.setScenario("adb", "when~ ^pull\nerr " + local + "\\n\nexit 1\n");
+  dialogs.QueueFolder(pc);
+  app_actions::NonRootBackup(App());
+  EXPECT_EQ(Outcome(), QStringList{"Error|" + local + "\n"});
+}
+
+// A second backup into the same folder asks first, keeps the earlier one whole until the new one
+// has arrived, then moves it to the trash: files the app has deleted since do not come back.
+TEST_F(DataBackup, ASecondBackupReplacesTheFirstWholeAfterAYesAndOnlyOnceItArrived) {
+  folder.putOnDevice("Android/data/com.x/files/a", "a1");
+  folder.putOnDevice("Android/data/com.x/files/b", "b1");
+  dialogs.QueueFolder(pc);
+  app_actions::NonRootBackup(App());
+  ASSERT_EQ(Outcome(), QStringList({"beep", pc}));
+  QFile::remove(folder.deviceRoot() + "/Android/data/com.x/files/b");
+  folder.putOnDevice("Android/data/com.x/files/a", "a2");
+  const QString question = "Tarnwick|" + pc + "/com.x\nalready holds a backup. Replace it?\n\n"
+                           "The earlier backup goes to the trash once the new one is complete.";
+
+  folder.clearCalls();
+  dialogs.QueueFolder(pc);
+  dialogs.QueueAnswer(platform::vbNo);
+  app_actions::NonRootBackup(App());
+  EXPECT_EQ(Outcome(), QStringList{question});
+  EXPECT_EQ(dialogs.Boxes().constLast().style, platform::vbYesNo | platform::vbQuestion | platform::vbDefaultButton2);
+  EXPECT_TRUE(folder.calls().isEmpty());
+
+  folder.setScenario("adb", "when~ ^pull\nerr adb: error: failed to copy 'x' to 'y': remote open failed\\n\nexit 1\n");
+  dialogs.QueueFolder(pc);
+  app_actions::NonRootBackup(App());
+  EXPECT_EQ(Outcome().value(1), "Error|adb: error: failed to copy 'x' to 'y': remote open failed\n");
+  EXPECT_EQ(ReadTestFile(pc + "/com.x/files/b"), "b1") << "a failed pull leaves the earlier backup whole";
+  EXPECT_EQ(QDir(pc).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"com.x"});
+
+  folder.setScenario("adb", "");
+  folder.clearCalls();
+  dialogs.QueueFolder(pc);
+  app_actions::NonRootBackup(App());
+  EXPECT_EQ(Outcome(), QStringList({question, "beep", pc}));
+  ASSERT_EQ(folder.calls().size(), 1);
+  EXPECT_FALSE(folder.calls()[0].endsWith(LoggedArgument(pc))) << "never pulled into the folder holding com.x";
+  EXPECT_EQ(ReadTestFile(pc + "/com.x/files/a"), "a2");
+  EXPECT_FALSE(QFileInfo::exists(pc + "/com.x/files/b"));
+  EXPECT_FALSE(QFileInfo::exists(pc + "/com.x/com.x"));
+  EXPECT_EQ(ReadTestFile(Trashed("com.x/files/b")), "b1");
+  EXPECT_EQ(QDir(pc).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"com.x"});
 }

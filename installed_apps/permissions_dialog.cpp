@@ -4,8 +4,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include "main_window/caption_style.h"
+#include "platform/dialogs.h"
+#include "runner/adb_output.h"
 #include "runner/form_building.h"
 #include "runner/module1.h"
 #include "runner/text_paths.h"
@@ -55,20 +58,40 @@ void Form8::Form_Load() {
     Frame1[i]->hide();
     SetWindowHeight(height_ - kHiddenRowHeight);
   }
+  filling_ = true;
   for (int i = 1; i <= std::min(Module1::PermCount, kRows); ++i) {
     Label1[i]->setText(Module1::PermNames[i]);
     Check1[i]->setChecked(Module1::PermGranted[i] == QLatin1String("1"));
   }
+  filling_ = false;
 }
 
 void Form8::Check1_Click(int Index) {
+  const bool grant = Check1[Index]->isChecked();
+  if (ChangePermission(Index, grant) || filling_) return;
+  // The fill's boxes show what the headset listed, whatever became of restating it; a box the
+  // user changed goes back when the headset did not change with it.
+  const QSignalBlocker quiet(Check1[Index]);
+  Check1[Index]->setChecked(!grant);
+}
+
+bool Form8::ChangePermission(int Index, bool grant) {
   objDOS = std::make_unique<DOSOutputs>();
   const QString package = selectedPackage_ ? selectedPackage_() : QString();
   // Permission names come from the headset and share the package names' form.
   const QString permission = Module1::PermNames[Index];
-  if (!IsPackageName(package) || !IsPackageName(permission)) return;
-  const QString verb = Check1[Index]->isChecked() ? QStringLiteral(" shell pm grant ") : QStringLiteral(" shell pm revoke ");
+  if (!IsPackageName(package) || !IsPackageName(permission)) return false;
+  bool started = false;
+  objDOS->ReceiveOutputs = [&started](QString&) { started = true; };
+  const QString verb = grant ? QStringLiteral(" shell pm grant ") : QStringLiteral(" shell pm revoke ");
   LastChangeOutput = tools::RunAdb(*objDOS, verb + package + u' ' + permission);
+  objDOS->ReceiveOutputs = nullptr;
+  // pm prints nothing when it changed the permission; a runner that could not start has shown
+  // its own box.
+  if (!started) return false;
+  if (WithoutServerLines(LastChangeOutput).trimmed().isEmpty()) return true;
+  if (!filling_) platform::MsgBox(LastChangeOutput, platform::vbCritical, QStringLiteral("Error"));
+  return false;
 }
 
 void Form8::Command1_Click() {

@@ -36,11 +36,15 @@ class Form8 : public QWidget {
   std::array<QCheckBox*, kRows + 1> Check1{};
 
   std::unique_ptr<DOSOutputs> objDOS;
-  QString LastChangeOutput;  // kept, never judged
+  QString LastChangeOutput;  // what the last grant or revoke printed
 
  private:
   void SetWindowHeight(int twips);
+  // Runs the grant or revoke; false when it did not run or the headset refused it (the user
+  // has been told, unless the fill sent it).
+  bool ChangePermission(int Index, bool grant);
 
   std::function<QString()> selectedPackage_;
+  bool filling_ = false;
   int height_ = kDesignHeight;
 };

@@ -1,6 +1,8 @@
 #include "installed_apps/runtime_permissions.h"
 
+#include <QRegularExpression>
 #include <QStringList>
+#include <optional>
 
 #include "runner/module1.h"
 #include "runner/text_paths.h"
@@ -17,15 +19,12 @@ QStringList TrimmedLines(const QString& output) {
   return lines;
 }
 
-// "name: granted=true": the value's first letter stands ten places after the colon. Without a
-// colon the tenth character of the line is read.
-RuntimePermission FromLine(const QString& line) {
-  const qsizetype colon = line.indexOf(u':');
-  RuntimePermission permission;
-  if (colon >= 0) permission.name = line.left(colon);
-  const qsizetype flag = colon + 10;
-  permission.granted = flag < line.size() && line[flag] == u't';
-  return permission;
+// "name: granted=true, flags=[ USER_SET ]"
+std::optional<RuntimePermission> FromLine(const QString& line) {
+  static const QRegularExpression state(QStringLiteral("^([^:]*):\\s*granted=(\\w*)"));
+  const QRegularExpressionMatch match = state.match(line);
+  if (!match.hasMatch()) return std::nullopt;
+  return RuntimePermission{match.captured(1), match.captured(2) == QLatin1String("true")};
 }
 
 }  // namespace
@@ -36,7 +35,8 @@ std::vector<RuntimePermission> ParseRuntimePermissions(const QString& dumpsysOut
   for (qsizetype i = 0; i < lines.size(); ++i) {
     if (!lines[i].contains(QLatin1String("runtime permissions"))) continue;
     for (qsizetype j = i + 1; j < lines.size(); ++j)
-      if (lines[j].contains(QLatin1String("android.permission"))) found.push_back(FromLine(lines[j]));
+      if (lines[j].contains(QLatin1String("android.permission")))
+        if (const std::optional<RuntimePermission> permission = FromLine(lines[j])) found.push_back(*permission);
   }
   return found;
 }
@@ -45,7 +45,7 @@ void HandOverPermissions(const std::vector<RuntimePermission>& permissions) {
   Module1::PermCount = 0;
   for (const RuntimePermission& permission : permissions) {
     const int k = ++Module1::PermCount;
-    if (permission.name) Module1::PermNames.Set(k, *permission.name);
+    Module1::PermNames.Set(k, permission.name);
     Module1::PermGranted.Set(k, permission.granted ? QStringLiteral("1") : QStringLiteral("0"));
   }
 }

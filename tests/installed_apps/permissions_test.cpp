@@ -81,7 +81,8 @@ TEST_F(Form4Actions, ThreePermissionsTwoGrantedFillThreeRowsAndGrantTheTwoWhileO
     callsWhileOpen = folder.calls();
     form->Check1[2]->click();  // ticked by the user: granted
     Select(2);
-    form->Check1[1]->click();  // cleared while com.y is selected: revoked there
+    form->Check1[1]->click();  // cleared while com.y is selected: refused there, so ticked again
+    EXPECT_TRUE(form->Check1[1]->isChecked());
     form->Command1->click();
   });
 
@@ -93,7 +94,9 @@ TEST_F(Form4Actions, ThreePermissionsTwoGrantedFillThreeRowsAndGrantTheTwoWhileO
   EXPECT_EQ(folder.runtimePermissions("com.x"), Perm(1) + " true\n" + Perm(2) + " true\n" + Perm(3) + " true\n");
   EXPECT_TRUE(!silenced.isEmpty() && !silenced.contains(false)) << "the listing is silenced";
   EXPECT_FALSE(Module1::OutputSilenced);
-  EXPECT_TRUE(dialogs.Boxes().isEmpty()) << "a refused revoke is not reported";
+  ASSERT_EQ(dialogs.Boxes().size(), 1);
+  EXPECT_EQ(dialogs.Boxes()[0].title, "Error");
+  EXPECT_TRUE(dialogs.Boxes()[0].text.contains("Unknown package: com.y")) << "a refused revoke is reported";
 
   // Done hides the dialog and shows every row again at the designed height.
   Form8* form = window.PermissionsDialog();
@@ -146,4 +149,53 @@ TEST_F(Form4Actions, TheCloseBoxDiscardsTheDialogAndABadCellRunsNothing) {
   window.mnu_Permissions_Click();
   EXPECT_TRUE(folder.calls().isEmpty());
   EXPECT_EQ(dialogs.ModalForms().size(), opened);
+}
+
+// A name that a later list of this app prints without a state is no row: nothing of an earlier
+// app's listing shows, and the fill sends nothing the headset did not report.
+TEST_F(Form4Actions, ALineWithoutAStateIsNoRowAndSendsNothing) {
+  folder.setRuntimePermissions("com.x", {{Perm(1), true}, {Perm(2), true}});
+  Open([](Form8* form) { form->Command1->click(); });
+  Select(2);
+  folder.setScenario("adb", "when shell dumpsys package com.y\nout runtime permissions:\\n  " + Perm(1) +
+                                ": granted=false\\nrequested permissions:\\n  " + Perm(2) + "\\n\n");
+  folder.clearCalls();
+  EXPECT_EQ(Open(), QStringList({Perm(1) + "=0", QString::number(11325 - 13 * 721)}));
+  EXPECT_EQ(folder.calls(), QStringList({"adb shell dumpsys package com.y", "adb shell pm revoke com.y " + Perm(1)}));
+}
+
+// pm prints nothing when it changed the permission: anything else but adb's own server lines is
+// shown, and the box goes back without another command.
+TEST_F(Form4Actions, ARefusedGrantOrRevokeIsShownAndTheBoxGoesBack) {
+  folder.setRuntimePermissions("com.x", {{Perm(1), false}, {Perm(2), true}});
+  const QString refused = "Exception occurred while executing 'grant':\njava.lang.SecurityException: not changeable\n";
+  const std::tuple<QString, int, bool, QString> cases[] = {  // rule, row clicked, box after, box shown
+      {"when~ pm grant\nerr " + QString(refused).replace("\n", "\\n") + "\nexit 255", 1, false, refused},
+      {"when~ pm revoke\nerr adb: no devices/emulators found\\n\nexit 1", 2, true, "adb: no devices/emulators found\n"},
+      {"when~ pm grant\nout * daemon not running; starting now at tcp:5037\\n* daemon started successfully\\n", 1, true, ""},
+  };
+  for (const auto& [rule, row, after, shown] : cases) {
+    QStringList clicked;
+    Open([&](Form8* form) {
+      folder.setScenario("adb", rule + "\n");
+      folder.clearCalls();
+      form->Check1[row]->click();
+      clicked = folder.calls();
+      EXPECT_EQ(form->Check1[row]->isChecked(), after) << rule.toStdString();
+      form->Command1->click();
+    });
+    EXPECT_EQ(clicked.size(), 1) << rule.toStdString();
+    EXPECT_EQ(dialogs.Boxes().isEmpty() ? QString() : dialogs.Boxes().constLast().title + "|" + dialogs.Boxes().constLast().text,
+              shown.isEmpty() ? QString() : "Error|" + shown);
+    dialogs.Clear();
+    folder.setScenario("adb", "");
+  }
+
+  QFile::remove(folder.path() + "/adb");
+  Open([&](Form8* form) {
+    const bool before = form->Check1[1]->isChecked();
+    form->Check1[1]->click();
+    EXPECT_EQ(form->Check1[1]->isChecked(), before) << "a runner that could not start changed nothing";
+  });
+  EXPECT_EQ(dialogs.Boxes().constLast().text.section('\n', 0, 0), " File or command not found\r");
 }

@@ -6,14 +6,13 @@ namespace {
 using Found = std::vector<std::pair<QString, bool>>;
 Found Parse(const QString& output) {
   Found found;
-  for (const auto& p : ParseRuntimePermissions(output)) found.emplace_back(p.name.value_or("<none>"), p.granted);
+  for (const auto& p : ParseRuntimePermissions(output)) found.emplace_back(p.name, p.granted);
   return found;
 }
 }  // namespace
 
-// Only lines after a "runtime permissions" line count, once per such line before them; the flag is
-// the letter ten places after the colon (the tenth character without one). LF-only output, as newer
-// adb prints it, reads like CR LF.
+// Only lines with a state after a "runtime permissions" line count, once per such line before
+// them. LF-only output, as newer adb prints it, reads like CR LF.
 TEST(RuntimePermissions, ListingRules) {
   const QString output = "install permissions:\r\n  android.permission.I: granted=true\r\n"
                          "  runtime permissions:\r\n"
@@ -22,25 +21,26 @@ TEST(RuntimePermissions, ListingRules) {
                          "    android.permission.C: granted=false\r\n"
                          "    com.oculus.permission.HAND_TRACKING: granted=true\r\n"
                          "    123456789t android.permission\r\n"
+                         "    android.permission.D: restricted=true\r\n"
                          "runtime permissions:\r\n"
-                         "  android.permission.E: granted=true";
-  const Found expected = {{"android.permission.A", true}, {"android.permission.B", false}, {"android.permission.C", false},
-                          {"<none>", true},               {"android.permission.E", true},  {"android.permission.E", true}};
+                         "  android.permission.E: granted=true\r\n"
+                         "requested permissions:\r\n"
+                         "  android.permission.A\r\n";
+  const Found expected = {{"android.permission.A", true}, {"android.permission.B", true}, {"android.permission.C", false},
+                          {"android.permission.E", true}, {"android.permission.E", true}};
   EXPECT_EQ(Parse(output), expected);
   EXPECT_EQ(Parse(QString(output).replace("\r\n", "\n")), expected);
   EXPECT_TRUE(Parse("android.permission.X: granted=true\nno marker").empty());
 }
 
-TEST(RuntimePermissions, HandOverCountsAllStoresNinetyNineAndKeepsNamesOfNamelessLines) {
+TEST(RuntimePermissions, HandOverCountsAllAndStoresNinetyNine) {
   Module1::ResetSharedState();
-  Module1::PermNames.Set(2, "earlier");
   std::vector<RuntimePermission> many;
-  for (int k = 1; k <= 120; ++k)
-    many.push_back({k == 2 ? std::nullopt : std::optional<QString>("p" + QString::number(k)), k % 2 == 1});
+  for (int k = 1; k <= 120; ++k) many.push_back({"p" + QString::number(k), k % 2 == 1});
   HandOverPermissions(many);
   EXPECT_EQ(Module1::PermCount, 120);
   EXPECT_EQ(Module1::PermNames[1] + Module1::PermGranted[1], "p11");
-  EXPECT_EQ(Module1::PermNames[2] + Module1::PermGranted[2], "earlier0");
+  EXPECT_EQ(Module1::PermNames[2] + Module1::PermGranted[2], "p20");
   EXPECT_EQ(Module1::PermNames[99], "p99");
   Module1::ResetSharedState();
 }

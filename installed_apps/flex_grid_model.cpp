@@ -148,6 +148,7 @@ void FlexGridModel::BackColor(qint32 colour) {
 qint32 FlexGridModel::CellBackColor() const { return CellBackColorAt(row_, col_).value_or(0); }
 
 void FlexGridModel::CellBackColor(qint32 colour) {
+  if (!HasCurrentCell()) return;
   auto& colours = columns_[col_].backColors;
   if (colours.empty()) colours.resize(heights_.size());
   colours[At(row_)] = colour;
@@ -160,6 +161,7 @@ std::optional<qint32> FlexGridModel::CellBackColorAt(int row, int col) const {
 }
 
 void FlexGridModel::CellPicture(const QImage& picture) {
+  if (!HasCurrentCell()) return;
   auto& pictures = columns_[col_].pictures;
   if (pictures.empty()) pictures.resize(heights_.size());
   pictures[At(row_)] = picture;
@@ -172,6 +174,7 @@ QImage FlexGridModel::CellPictureAt(int row, int col) const {
 }
 
 QString FlexGridModel::Clip() const {
+  if (!HasCurrentCell()) return QString();
   auto [top, bottom] = std::minmax(row_, rowSel_);
   auto [left, right] = std::minmax(col_, colSel_);
   QString clip;

@@ -124,6 +124,8 @@ class FlexGridModel {
 
   bool ValidRow(int row) const { return row >= 0 && row < Rows(); }
   bool ValidCol(int col) const { return col >= 0 && col < Cols(); }
+  // False on a grid without rows or columns, where the current cell and the selection name none.
+  bool HasCurrentCell() const { return ValidRow(row_) && ValidCol(col_); }
   // Where a row's cells and height are stored: a sort reorders this list, not the cells.
   int At(int row) const { return physical_[row]; }
   void ClampPositions();

@@ -150,7 +150,7 @@ void FlexGridModel::Sort(int code) {
 
   int first = fixedRows_;
   int count = Rows() - first;
-  if (count < 2) return;
+  if (count < 2 || !ValidCol(col_)) return;
   // Keys are read in the order the cells are stored, which is the order their texts were
   // made in, then arranged in row order, so that equal keys keep the rows' order.
   constexpr int kNotSorted = -1;

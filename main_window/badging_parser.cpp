@@ -18,6 +18,19 @@ QString PackageLineName(const QString& output) {
   return QString();
 }
 
+// aapt prints the label of the default configuration as "application-label:'...'" and each
+// translation after it as "application-label-<locale>:'...'"; without a default label the
+// "application:" line's label= is the one aapt chose. Values end at the next apostrophe.
+QString ApplicationLabel(const QString& output) {
+  static const QRegularExpression plain(QStringLiteral("^application-label:'([^']*)'"),
+                                        QRegularExpression::MultilineOption);
+  static const QRegularExpression application(QStringLiteral("^application:[^\\n]*?[ \\t]label='([^']*)'"),
+                                              QRegularExpression::MultilineOption);
+  QRegularExpressionMatch match = plain.match(output);
+  if (!match.hasMatch()) match = application.match(output);
+  return TrimBlanks(match.captured(1));
+}
+
 }  // namespace
 
 BadgingResult ParseBadging(const QString& output) {
@@ -29,7 +42,6 @@ BadgingResult ParseBadging(const QString& output) {
     const QString next = hasNext ? TrimBlanks(pieces[i + 1]) : QString();
     if (key.contains(QLatin1String("versionCode")) && hasNext) result.info.Set(kVersionCodeSlot, next);
     if (key.contains(QLatin1String("versionName")) && hasNext) result.info.Set(kVersionNameSlot, next);
-    if (key.contains(QLatin1String("application-label")) && hasNext) result.info.Set(kLabelSlot, next);
     if (key.contains(QLatin1String("icon=")) && !next.isEmpty()) result.info.Set(kIconSlot, next);
     if (key.contains(QLatin1String("android.hardware.vr.headtracking"))) result.info.Set(kHeadTrackingSlot, QStringLiteral("Yes"));
     if (key.contains(QLatin1String("uses-permission"))) {
@@ -38,5 +50,6 @@ BadgingResult ParseBadging(const QString& output) {
     }
   }
   result.info.Set(kPackageSlot, PackageLineName(output));
+  result.info.Set(kLabelSlot, ApplicationLabel(output));
   return result;
 }

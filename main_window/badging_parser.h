@@ -23,5 +23,6 @@ struct BadgingResult {
 
 // Splits the output at every apostrophe and reads each value from the piece after its key. aapt
 // does not escape apostrophes inside values, so a value holding one is cut there. The package
-// name alone is the `name` of the "package:" line, whatever the other values say.
+// name alone is the `name` of the "package:" line, whatever the other values say, and the label
+// is the app's own, never one of its translations.
 BadgingResult ParseBadging(const QString& output);

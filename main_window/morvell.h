@@ -48,6 +48,7 @@ class morvell : public QWidget {
   void Form_Load();
   void Check1_Click();
   void Check2_Click();
+  void SaveBoxSetting(const QString& section, bool ticked);  // "on" or "off"; a failure is logged
   void QuitApp();
   void CreateRunner();  // objDOS, its output echoed into the log
 

@@ -13,5 +13,10 @@ bool SaveSetting(const QString& section, const QString& value) {
   QSettings store = SettingsStore();
   store.setValue(section + QStringLiteral("/Value"), value);
   store.sync();
-  return store.status() == QSettings::NoError;
+  // A file that does not parse reports FormatError, yet takes the write: only AccessError failed.
+  return store.status() != QSettings::AccessError;
+}
+
+QString SettingNotSavedLine(const QString& section) {
+  return QStringLiteral("Could not save the setting \"%1\" to %2").arg(section, SettingsStore().fileName());
 }

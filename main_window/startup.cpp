@@ -91,6 +91,11 @@ void morvell::CreateRunner() {
   objDOS->ReceiveOutputs = [this](QString& chunk) { objDOS_ReceiveOutputs(chunk); };
 }
 
-void morvell::Check1_Click() { SaveSetting(QStringLiteral("Grant"), Check1->isChecked() ? kOn : kOff); }
+void morvell::Check1_Click() { SaveBoxSetting(QStringLiteral("Grant"), Check1->isChecked()); }
 
-void morvell::Check2_Click() { SaveSetting(QStringLiteral("Kill"), Check2->isChecked() ? kOn : kOff); }
+void morvell::Check2_Click() { SaveBoxSetting(QStringLiteral("Kill"), Check2->isChecked()); }
+
+// The box keeps the user's choice for this run even when the store refuses it.
+void morvell::SaveBoxSetting(const QString& section, bool ticked) {
+  if (!SaveSetting(section, ticked ? kOn : kOff)) LogLine(SettingNotSavedLine(section));
+}

@@ -45,7 +45,9 @@ QString DOSOutputs::ExecuteCommand(const QString& CommandLine) {
     long n = platform::ReadOutput(started.process.outputFd, buffer, kReadSize);
     if (n <= 0) break;
     decoder.DecodeInto(buffer, n, chunk);
-    Raise(chunk);
+    // Only the end may raise an empty chunk (handlers take it for the end): a read whose bytes
+    // all wait for the rest of their character raises nothing, and they come with the next.
+    if (!chunk.isEmpty()) Raise(chunk);
   }
   // A sequence cut off by the end of the output still reaches the owner, before the one
   // empty chunk that marks the end.

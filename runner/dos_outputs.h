@@ -14,8 +14,8 @@ class DOSOutputs {
   // or an empty text when nothing could be started.
   QString ExecuteCommand(const QString& CommandLine = QString());
 
-  // Raised after every read with that read's text (at most 256 bytes of output), and once
-  // more with an empty text when the output has ended.
+  // Raised after every read that completes a character, with that read's text (at most 256
+  // bytes of output), and once more with an empty text when the output has ended.
   std::function<void(QString& CommandOutputs)> ReceiveOutputs;
 
  private:

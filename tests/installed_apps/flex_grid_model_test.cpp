@@ -1,4 +1,5 @@
 #include <QStringList>
+#include <functional>
 
 #include "installed_apps/flex_grid_model.h"
 #include "support/gtest_qt.h"
@@ -90,4 +91,37 @@ TEST(FlexGridModel, RowIsVisibleOnlyWhenWholeAndShown) {
   grid.RowHeight(6, 0);
   for (auto [row, visible] : {std::pair{0, true}, {4, false}, {5, true}, {6, false}, {9, true}, {10, false}, {-1, false}})
     EXPECT_EQ(grid.RowIsVisible(row), visible) << row;
+}
+
+TEST(FlexGridModel, GridsWithoutRowsOrColumnsTakeEveryMemberAndKeepNoCell) {
+  using Member = std::function<void(FlexGridModel&)>;
+  QImage picture(2, 2, QImage::Format_RGB32);
+  picture.fill(Qt::red);
+  const std::pair<const char*, Member> members[] = {
+      {"Row", [](FlexGridModel& g) { g.Row(0); }},         {"Col", [](FlexGridModel& g) { g.Col(0); }},
+      {"RowSel", [](FlexGridModel& g) { g.RowSel(0); }},   {"ColSel", [](FlexGridModel& g) { g.ColSel(0); }},
+      {"TopRow", [](FlexGridModel& g) { g.TopRow(0); }},   {"Sort", [](FlexGridModel& g) { g.Sort(5); }},
+      {"TextMatrix", [](FlexGridModel& g) { g.TextMatrix(0, 0, "x"); }},
+      {"CellBackColor", [](FlexGridModel& g) { g.CellBackColor(255); }},
+      {"CellPicture", [&](FlexGridModel& g) { g.CellPicture(picture); }},
+  };
+  const std::pair<int, int> shapes[] = {{0, 3}, {4, 0}, {0, 0}};  // rows, columns
+  for (auto [rows, cols] : shapes)
+    for (const auto& [name, member] : members) {
+      SCOPED_TRACE(testing::Message() << name << " on " << rows << " rows, " << cols << " columns");
+      FlexGridModel grid;
+      grid.FixedRows(0);
+      grid.FixedCols(0);
+      grid.Rows(rows);
+      grid.Cols(cols);
+      member(grid);
+      EXPECT_EQ(grid.Clip(), "");
+      EXPECT_EQ(grid.CellBackColor(), 0);
+      EXPECT_TRUE(grid.CellPicture().isNull());
+      grid.Rows(2);
+      grid.Cols(2);
+      for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 2; ++c)
+          EXPECT_TRUE(grid.TextMatrix(r, c).isEmpty() && !grid.CellBackColorAt(r, c) && grid.CellPictureAt(r, c).isNull());
+    }
 }

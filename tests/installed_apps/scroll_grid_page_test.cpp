@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <vector>
+
 #include "installed_apps/flex_grid_model.h"
 #include "installed_apps/scroll_grid_page.h"
 #include "support/gtest_qt.h"
@@ -40,8 +43,29 @@ TEST(ScrollGridPage, HiddenRowsTakeNoRoomAndAllHiddenStillEnds) {
   for (int r = 44; r <= 199; ++r) grid.RowHeight(r, 0);
   EXPECT_EQ(Turn(grid, 36, kDown), 43);
   for (int r = 1; r < grid.Rows(); ++r) grid.RowHeight(r, 0);
-  EXPECT_EQ(Turn(grid, 30, kDown), 43);
+  EXPECT_EQ(Turn(grid, 30, kDown), 30);
   EXPECT_EQ(Turn(grid, 30, kUp), 17);
   grid.RowHeight(0, 0);  // no header height to measure a page by
   EXPECT_EQ(Turn(grid, 30, kDown), 30);
+}
+
+TEST(ScrollGridPage, AfterASearchANotchKeepsAMatchingRowInView) {
+  struct Case {
+    std::vector<int> matches;
+    int top, rotation, expected;
+  };
+  const Case cases[] = {
+      {{3, 10, 12}, 30, kDown, 30},  // nothing matches from TopRow on: towards the user stays
+      {{3, 10, 12}, 30, kUp, 12},    // a page up would show only the header: the nearest match
+      {{3, 10, 12}, 12, kDown, 12},  // no match after TopRow
+      {{3, 10, 12}, 12, kUp, 1},
+      {{10, 60}, 30, kDown, 60},     // the next match lies beyond a page
+      {{10, 25, 60}, 30, kUp, 17},   // a page up already shows 25
+  };
+  for (const Case& c : cases) {
+    FlexGridModel grid = TallGrid();
+    for (int r = 1; r < grid.Rows(); ++r)
+      if (std::find(c.matches.begin(), c.matches.end(), r) == c.matches.end()) grid.RowHeight(r, 0);
+    EXPECT_EQ(Turn(grid, c.top, c.rotation), c.expected) << c.top << " " << c.rotation << " " << c.matches.size();
+  }
 }

@@ -1,11 +1,13 @@
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -167,6 +169,35 @@ TEST_F(StartupTest, CheckBoxSettingsAreComparedExactlyAndWrittenBackOnEveryClick
   for (const char* kill : {"off", "on"}) {
     window->Check2->click();
     EXPECT_EQ(Get("Kill"), QString::fromLatin1(kill));
+  }
+}
+
+TEST_F(StartupTest, ABoxWhoseSettingCannotBeSavedSaysSoInTheLogOnly) {
+  const QString file = SettingsStore().fileName();
+  const auto notSaved = [&](const char* section) {
+    return QStringLiteral("\r\nCould not save the setting \"%1\" to %2\r\n").arg(section, file);
+  };
+  struct Case {
+    const char* what;
+    bool folder;  // else a file that does not parse, which still takes the write
+    QString log;
+  };
+  for (const Case& c : {Case{"folder", true, notSaved("Grant") + notSaved("Kill")}, Case{"unparsed file", false, ""}}) {
+    SCOPED_TRACE(c.what);
+    Fresh({{"Explentry", "on"}});
+    Load();
+    window->txtOutputs->SetText(QString());
+    ASSERT_TRUE(QFile::remove(file));
+    auto cleanUp = qScopeGuard([&] { QDir(file).removeRecursively(); });
+    ASSERT_TRUE(c.folder ? QDir().mkpath(file) : WriteTestFile(file, "[Grant\n\x01"));
+    window->Check1->setEnabled(true);
+    window->Check1->click();
+    window->Check2->click();
+    EXPECT_EQ(window->txtOutputs->Text(), c.log);
+    EXPECT_TRUE(window->Check1->isChecked() && !window->Check2->isChecked());
+    if (!c.folder) {
+      EXPECT_EQ(Get("Grant"), "on");
+    }
   }
 }
 

@@ -4,14 +4,24 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QList>
 #include <QProcess>
+#include <utility>
 
 struct TestApkRecipe {
-  QString label = QStringLiteral("Demo");  // written into strings.xml as is (escape apostrophes)
+  QString label = QStringLiteral("Demo");  // written into strings.xml as is (escape apostrophes); null: none
   bool icon = true;                        // a 48x48 PNG
   bool headTracking = false;
   int permissions = 0;
+  QList<std::pair<QString, QString>> translations = {};  // locale, label: res/values-<locale>/strings.xml
 };
+
+inline bool WriteStringsXml(const QString& folder, const QString& label) {
+  QDir().mkpath(folder);
+  QFile strings(folder + QStringLiteral("/strings.xml"));
+  return strings.open(QIODevice::WriteOnly) &&
+         strings.write(QStringLiteral("<resources><string name=\"app_name\">%1</string></resources>\n").arg(label).toUtf8()) > 0;
+}
 
 inline bool RealAaptAvailable() { return QFile::exists(QStringLiteral("/usr/bin/aapt")); }
 
@@ -35,12 +45,12 @@ inline bool BuildTestApk(const QString& work, const QString& apkPath, const Test
     manifest += QStringLiteral(" android:icon=\"@mipmap/app_icon\"");
   }
   QFile manifestFile(work + QStringLiteral("/AndroidManifest.xml"));
-  QFile strings(work + QStringLiteral("/res/values/strings.xml"));
-  if (!manifestFile.open(QIODevice::WriteOnly) || !strings.open(QIODevice::WriteOnly)) return false;
+  if (!manifestFile.open(QIODevice::WriteOnly)) return false;
   manifestFile.write((manifest + QStringLiteral("/>\n</manifest>\n")).toUtf8());
-  strings.write(QStringLiteral("<resources><string name=\"app_name\">%1</string></resources>\n").arg(recipe.label).toUtf8());
   manifestFile.close();
-  strings.close();
+  if (!recipe.label.isNull() && !WriteStringsXml(work + QStringLiteral("/res/values"), recipe.label)) return false;
+  for (const auto& [locale, label] : recipe.translations)
+    if (!WriteStringsXml(work + QStringLiteral("/res/values-") + locale, label)) return false;
 
   QProcess aapt;
   aapt.setWorkingDirectory(work);

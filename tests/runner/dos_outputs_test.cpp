@@ -128,6 +128,23 @@ TEST(DOSOutputs, CharacterSplitBetweenReadsArrivesWhole) {
   for (const QString& chunk : h.chunks) EXPECT_FALSE(chunk.contains(QChar::ReplacementCharacter));
 }
 
+// A read that ends inside a character raises nothing for its held bytes; only the end is empty.
+TEST(DOSOutputs, AReadEndingInsideACharacterRaisesNoEmptyChunkBeforeTheEnd) {
+  FakeProgramFolder folder;
+  const std::pair<QString, QString> cases[] = {
+      {"out a\\xE4\\xB8\nsleep 30\nout \\xADb\n", "a中b"},
+      {"out \\xE4\nsleep 30\nout \\xB8\nsleep 30\nout \\xAD\n", "中"},  // whole reads held back
+  };
+  for (const auto& [scenario, expected] : cases) {
+    folder.setScenario("adb", "when *\n" + scenario);
+    RunnerHarness h;
+    EXPECT_EQ(h.runner.ExecuteCommand(tools::AdbCommand(" shell cat")), expected);
+    EXPECT_EQ(h.chunks.join(""), expected);
+    EXPECT_EQ(h.chunks.count(""), 1) << h.chunks.join("|").toStdString();
+    EXPECT_EQ(h.chunks.last(), "");
+  }
+}
+
 // EF BB BF is a character like any other here, wherever a read happens to begin.
 TEST(DOSOutputs, ByteOrderMarksAreHandedOnWhereverAReadStarts) {
   FakeProgramFolder folder;

@@ -15,6 +15,7 @@
 #include "main_window/log_box.h"
 #include "main_window/obb_picker.h"
 #include "main_window/permissions_window.h"
+#include "main_window/settings.h"
 #include "main_window/splash_window.h"
 #include "main_window/tip_window.h"
 #include "runner/command_error_log.h"
@@ -107,6 +108,9 @@ Form3* morvell::Form3Instance() {
   return static_cast<Form3*>(form3_.data());
 }
 Form7* morvell::Form7Instance() {
-  if (!form7_) form7_ = std::make_unique<Form7>();
+  if (!form7_) {
+    form7_ = std::make_unique<Form7>();
+    form7_->SettingNotSaved = [this] { LogLine(SettingNotSavedLine(QStringLiteral("tooltip"))); };
+  }
   return form7_.get();
 }

@@ -41,6 +41,7 @@ void Form7::Form_Load() {
 }
 
 void Form7::Command1_Click() {
-  if (Check1->isChecked()) SaveSetting(QStringLiteral("tooltip"), QStringLiteral("off"));
+  if (Check1->isChecked() && !SaveSetting(QStringLiteral("tooltip"), QStringLiteral("off")) && SettingNotSaved)
+    SettingNotSaved();
   hide();
 }

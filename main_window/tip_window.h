@@ -1,5 +1,6 @@
 #pragma once
 #include <QWidget>
+#include <functional>
 
 class QCheckBox;
 class QLabel;
@@ -17,4 +18,7 @@ class Form7 : public QWidget {
   QLabel* Label1 = nullptr;
   QCheckBox* Check1 = nullptr;
   QPushButton* Command1 = nullptr;
+
+  // Called when the "tooltip" setting could not be saved.
+  std::function<void()> SettingNotSaved;
 };

@@ -182,7 +182,7 @@ TEST_F(StartupTest, ABoxWhoseSettingCannotBeSavedSaysSoInTheLogOnly) {
     bool folder;  // else a file that does not parse, which still takes the write
     QString log;
   };
-  for (const Case& c : {Case{"folder", true, notSaved("Grant") + notSaved("Kill")}, Case{"unparsed file", false, ""}}) {
+  for (const Case& c : {Case{"folder", true, notSaved("Grant") + notSaved("Kill") + notSaved("tooltip")}, Case{"unparsed file", false, ""}}) {
     SCOPED_TRACE(c.what);
     Fresh({{"Explentry", "on"}});
     Load();
@@ -193,6 +193,8 @@ TEST_F(StartupTest, ABoxWhoseSettingCannotBeSavedSaysSoInTheLogOnly) {
     window->Check1->setEnabled(true);
     window->Check1->click();
     window->Check2->click();
+    window->Form7Instance()->Check1->setChecked(true);
+    window->Form7Instance()->Command1->click();
     EXPECT_EQ(window->txtOutputs->Text(), c.log);
     EXPECT_TRUE(window->Check1->isChecked() && !window->Check2->isChecked());
     if (!c.folder) {

@@ -4,9 +4,8 @@
 // in form4_grid_events.cpp, its controls in form4_layout.cpp. The per-app actions of the context
 // menu live in their own files and declare their handlers in the section at the end.
 //
-// Reaching the window: the main window owns the one Form4 (morvell::Form4Instance(), created on
-// first use and kept, hidden, after it closes); any other code reaches it through
-// Form4::Instance(), which is nullptr while no Form4 exists.
+// The main window owns the one Form4 (morvell::Form4Instance(), created on first use and kept,
+// hidden, after it closes).
 
 #include <QPointer>
 #include <QString>
@@ -39,8 +38,6 @@ class Form4 : public QWidget {
   Form4(morvell* mainWindow, Form5* progressWindow, QWidget* parent = nullptr);
   ~Form4() override;
 
-  static Form4* Instance();
-
   // Loads the window on its first showing (Form_Load), then shows it.
   void Show();
 
@@ -66,6 +63,8 @@ class Form4 : public QWidget {
   void Form_Unload();
   // Called by name by the mouse-wheel hook; the point is in global screen pixels.
   Q_INVOKABLE void MouseWheel(int MouseKeys, int Rotation, int Xpos, int Ypos);
+
+  static constexpr int kIconCol = 9;  // the gear; a left click there opens the menu too
 
   // ---- Window state
   std::unique_ptr<DOSOutputs> objDOS;

@@ -23,7 +23,6 @@
 namespace {
 constexpr qint32 kHoverColour = vbcolor::Rgb(255, 255, 111);
 constexpr int kFirstNumericCol = 3;  // build, sizes and row number sort as numbers
-constexpr int kIconCol = 9;
 constexpr int kLeftButton = 1;
 constexpr int kRightButton = 2;
 }  // namespace

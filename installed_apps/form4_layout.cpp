@@ -1,4 +1,4 @@
-// Form4's controls, its one instance, and the window events that reach its handlers.
+// Form4's controls and the window events that reach its handlers.
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -13,7 +13,6 @@
 #include "runner/picture_box.h"
 
 namespace {
-Form4* instance = nullptr;
 constexpr int kGridLeft = 120;
 constexpr int kGridTop = 900;
 }  // namespace
@@ -28,14 +27,9 @@ Form4::Form4(morvell* mainWindow, Form5* progressWindow, QWidget* parent)
   MSFlexGrid1->Click = [this] { MSFlexGrid1_Click(); };
   MSFlexGrid1->MouseMove = [this](int Button, int Shift, float X, float Y) { MSFlexGrid1_MouseMove(Button, Shift, X, Y); };
   MSFlexGrid1->MouseDown = [this](int Button, int Shift, float X, float Y) { MSFlexGrid1_MouseDown(Button, Shift, X, Y); };
-  instance = this;
 }
 
-Form4::~Form4() {
-  if (instance == this) instance = nullptr;
-}
-
-Form4* Form4::Instance() { return instance; }
+Form4::~Form4() = default;
 
 void Form4::Show() {
   if (!loaded_) {

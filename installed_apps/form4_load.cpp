@@ -40,8 +40,6 @@ const std::array<Column, 9>& Columns() {
   return columns;
 }
 
-constexpr int kIconCol = 9;
-
 }  // namespace
 
 void Form4::Form_Load() {

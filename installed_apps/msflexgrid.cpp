@@ -7,10 +7,6 @@
 
 #include "runner/form_building.h"
 
-namespace {
-
-}  // namespace
-
 MSFlexGrid::MSFlexGrid(QWidget* parent) : QAbstractScrollArea(parent) {
   setFont(DesignFont(QStringLiteral("Arial"), 9.75, true));
   viewport()->setMouseTracking(true);

@@ -59,7 +59,6 @@ class MSFlexGrid : public QAbstractScrollArea, public FlexGridModel {
 
  private:
   void SyncScrollBars();
-  void SyncViewHeights();
   void TrackPointer(const QPoint& position);
   int RowAtY(int y) const;
   int ColAtX(int x) const;

@@ -1,5 +1,3 @@
-#include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -132,6 +130,4 @@ void morvell::Timer3_Timer() {
     for (QPushButton* button : {Command2, Command1, Command4, Command5, Command6, Command9, Command10, Command11, Command12})
       button->setEnabled(false);
   }
-  if (ZipRenamePending && !ZipPath.isEmpty() && QFileInfo::exists(ZipPath))
-    QFile::rename(ZipPath, ZipPath.left(ZipPath.size() - 3) + QStringLiteral("apk"));
 }

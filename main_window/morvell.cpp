@@ -20,14 +20,9 @@
 #include "main_window/tip_window.h"
 #include "runner/command_error_log.h"
 
-namespace {
-
-// The window whose log receives the runners' "Command Error: " blocks.
-morvell* commandErrorWindow = nullptr;
-
-}  // namespace
-
-morvell::morvell(QWidget* parent) : QWidget(parent) {
+morvell::morvell(QWidget* parent)
+    : QWidget(parent),
+      commandErrorSink_(CommandErrorSeam(), [this](const QString& block) { txtOutputs->AppendAndShowEnd(block); }) {
   CreateControls();
 
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
@@ -50,17 +45,9 @@ morvell::morvell(QWidget* parent) : QWidget(parent) {
   connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
   connect(Timer2, &QTimer::timeout, this, [this] { Timer2_Timer(); });
   connect(Timer3, &QTimer::timeout, this, [this] { Timer3_Timer(); });
-
-  commandErrorWindow = this;
-  SetCommandErrorSink([this](const QString& block) { txtOutputs->AppendAndShowEnd(block); });
 }
 
-morvell::~morvell() {
-  if (commandErrorWindow == this) {
-    SetCommandErrorSink(nullptr);
-    commandErrorWindow = nullptr;
-  }
-}
+morvell::~morvell() = default;
 
 void morvell::Show() {
   if (!loaded_) {

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "platform/seam.h"
+#include "runner/command_error_log.h"
 #include "runner/dos_outputs.h"
 #include "runner/module1.h"
 
@@ -66,7 +67,7 @@ class morvell : public QWidget {
 
   // ---- APK analysis
   void RunBadging();         // badging into BadgingInfo and ManifestPermCount
-  void ShowApkIcon();        // the icon step: rename to zip, copy the icon out, rename back, draw
+  void ShowApkIcon();        // the icon entry copied out of the APK (under its own name), drawn, deleted
   void FillApkLabels();      // Label1..Label4 captions and tooltips
   void FindObbFiles();
 
@@ -74,7 +75,8 @@ class morvell : public QWidget {
   void ShowDiskSpace();
   bool IsDeviceConnected();
   bool CheckInstalledVersion();
-  void StartupVersionCheck();  // the start-up variant of the comparison (step B5)
+  // The comparison as start-up makes it: the log starts afresh with the outcome's status line.
+  void StartupVersionCheck();
   void Timer3_Timer();
 
   // ---- Install and uninstall
@@ -169,10 +171,6 @@ class morvell : public QWidget {
   qint16 ManifestPermCount = 0;
   QString LastOutput;
   QString IconPath;
-  // The icon is read from the APK under its own name, so these stay empty: the poll's rename back
-  // of a ".zip" never finds a file to act on.
-  QString ZipPath;
-  bool ZipRenamePending = false;
   QString SavedLabel6BackColor;
   QString SavedLabel6ForeColor;
   qint16 LogoFrame = 0;
@@ -189,4 +187,6 @@ class morvell : public QWidget {
   std::unique_ptr<Form5> form5_;  // before form4_, which uses it to the end
   std::unique_ptr<Form4> form4_;
   bool logoLinkOpened_ = false;  // the logo opens its page once per press of the left button
+  // Every runner's "Command Error: " block goes into this window's log while it lives.
+  Seam<CommandErrorSink>::Override commandErrorSink_;
 };

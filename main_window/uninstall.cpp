@@ -5,7 +5,6 @@
 #include "main_window/morvell.h"
 #include "main_window/obb_candidates.h"
 #include "runner/text_paths.h"
-#include "main_window/permissions_window.h"
 #include "platform/beep.h"
 #include "platform/dialogs.h"
 
@@ -79,17 +78,4 @@ void morvell::Command5_Click() {
     LogLine(QStringLiteral("Connection Error"));
   }
   Busy = false;
-}
-
-void morvell::Command2_Click() {
-  QString list;
-  for (int k = 1; k <= ManifestPermCount; ++k) {
-    int slot = kPermissionSlotBase + k;
-    if (slot > BadgingInfo.kUpper) break;
-    list += BadgingInfo[slot] + u'\r';
-  }
-  Form1* window = Form1Instance();
-  window->SetLabel1Caption(list);
-  window->show();
-  window->raise();
 }

@@ -162,23 +162,6 @@ TEST_F(DevicePoll, MissingSizeReadsTheStorageFromTheEchoedPathSilently) {
   EXPECT_EQ(window->txtOutputs->Text(), "");
 }
 
-TEST_F(DevicePoll, TickGivesTheApkItsNameBackUnlessBusyOrNotPending) {
-  for (const auto& [name, connected, busy, pending, renamed] :
-       {std::tuple{"not connected", false, false, true, true}, {"connected", true, false, true, true},
-        {"busy", true, true, true, false}, {"not pending", true, false, false, false}}) {
-    NewWindow();
-    QTemporaryDir dir;
-    State().ZipPath = dir.path() + QStringLiteral("/demo.zip");
-    ASSERT_TRUE(WriteTestFile(State().ZipPath));
-    State().ZipRenamePending = pending;
-    State().Busy = busy;
-    folder.setScenario(QStringLiteral("adb"), connected ? DeviceScenario(kDumpsysOlder) : QString());
-    window->Timer3_Timer();
-    EXPECT_EQ(QFile::exists(dir.path() + QStringLiteral("/demo.apk")), renamed) << name;
-    EXPECT_EQ(QFile::exists(State().ZipPath), !renamed) << name;
-  }
-}
-
 using DiskSpacePanel = PollWindowTest;
 
 TEST_F(DiskSpacePanel, EmptyStorageAnswerRunsTheEchoTwiceAndKeepsFree) {

@@ -20,8 +20,8 @@
 struct MainWindowState {
   explicit MainWindowState(morvell& w)
       : Busy(w.Busy), StartedWithoutApk(w.StartedWithoutApk), ApkPath(w.ApkPath), ApkFileName(w.ApkFileName),
-        BadgingInfo(w.BadgingInfo), ManifestPermCount(w.ManifestPermCount), ZipPath(w.ZipPath),
-        ZipRenamePending(w.ZipRenamePending), SavedLabel6BackColor(w.SavedLabel6BackColor),
+        BadgingInfo(w.BadgingInfo), ManifestPermCount(w.ManifestPermCount),
+        SavedLabel6BackColor(w.SavedLabel6BackColor),
         SavedLabel6ForeColor(w.SavedLabel6ForeColor), LogoFrame(w.LogoFrame), PackageInstalled(w.PackageInstalled),
         objDOS(w.objDOS) {}
 
@@ -31,8 +31,6 @@ struct MainWindowState {
   QString& ApkFileName;
   BoundedTextArray<50>& BadgingInfo;
   qint16& ManifestPermCount;
-  QString& ZipPath;
-  bool& ZipRenamePending;
   QString& SavedLabel6BackColor;
   QString& SavedLabel6ForeColor;
   qint16& LogoFrame;

@@ -11,6 +11,7 @@ class ScopedTempFolder {
     qputenv("TMPDIR", path_.toUtf8());
   }
   ~ScopedTempFolder() { previous_.isNull() ? void(qunsetenv("TMPDIR")) : void(qputenv("TMPDIR", previous_)); }
+  QString path() const { return path_; }
   QString filePath(const QString& name) const { return path_ + u'/' + name; }
 
  private:

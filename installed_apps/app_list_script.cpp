@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "runner/text_paths.h"
 #include "runner/tools.h"
 
 namespace {
@@ -57,6 +58,8 @@ QString AppSizesCommand() {
       R"(pm list package -f -3 -u | awk -F':' '{print $2}' | awk -F'==/base.apk=|null=' '{apksize = ""; cmd = "du " $1 "==/base.apk 2\76/dev/null \174 cut -f 1 \174 bc"; cmd | getline apksize; close(cmd); obbsize = ""; cmd = "du -s /sdcard/Android/obb/" $2 " 2\76/dev/null \174 cut -f 1 \174 bc"; cmd | getline obbsize; close(cmd); datasize = ""; cmd = "du -s /sdcard/Android/data/" $2 " 2\76/dev/null \174 cut -f 1 \174 bc"; cmd | getline datasize; close(cmd); printf($2 " %.1f %.1f %.1f %.1f\n", ((apksize>4?apksize:0)/1024)+((obbsize>4?obbsize:0)/1024)+((datasize>4?datasize:0)/1024), (apksize>4?apksize:0)/1024,(obbsize>4?obbsize:0)/1024,(datasize>4?datasize:0)/1024) }' | sort -nk2)");
 }
 
+QString FolderTemplate() { return QDir(QDir::tempPath()).filePath(QStringLiteral("tarnwick-XXXXXX")); }
+
 }  // namespace
 
 QString AppListScript() {
@@ -70,13 +73,10 @@ QString AppListScript() {
   return script;
 }
 
-QString AppListScriptPath() { return QDir(QDir::tempPath()).filePath(QStringLiteral("morvell.sh")); }
-
 bool WriteAppListScript(const QString& path, const QString& text) {
   QFile file(path);
   // NewOnly is an exclusive create: it fails on any existing name, a dangling link included.
-  if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly,
-                 QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
+  if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
     return false;
   const QByteArray bytes = text.toUtf8();
   const bool written = file.write(bytes) == bytes.size() && file.flush();
@@ -84,3 +84,17 @@ bool WriteAppListScript(const QString& path, const QString& text) {
   if (!written) QFile::remove(path);
   return written;
 }
+
+AppListScriptFile::AppListScriptFile(const QString& text) {
+  // An empty temporary path (TMPDIR names no folder) would put the folder in the working folder.
+  if (QDir::tempPath().isEmpty()) return;
+  folder_.emplace(FolderTemplate());
+  written_ = folder_->isValid() && WriteAppListScript(Path(), text);
+}
+
+QString AppListScriptFile::Path() const {
+  // The template stands in for a folder that could not be made, so a report still names where.
+  return JoinPath(folder_ && folder_->isValid() ? folder_->path() : FolderTemplate(), QStringLiteral("morvell.sh"));
+}
+
+QString AppListScriptFile::CommandLine() const { return QStringLiteral("sh ") + QuoteLocalPath(Path()); }

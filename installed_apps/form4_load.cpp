@@ -1,7 +1,6 @@
 // Loading the installed-apps window: the app count, the listing script and the grid it fills.
 
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
@@ -15,7 +14,6 @@
 #include "runner/form_building.h"
 #include "runner/mouse_wheel_hook.h"
 #include "runner/picture_box.h"
-#include "runner/text_paths.h"
 
 namespace {
 
@@ -75,18 +73,15 @@ void Form4::PrepareListing() {
     MSFlexGrid1->ColWidth(col, column.width);
     if (column.alignment != 0) MSFlexGrid1->ColAlignment(col, column.alignment);
   }
-  QFile::remove(AppListScriptPath());
 }
 
 void Form4::RunListing() {
-  const QString scriptPath = AppListScriptPath();
-  const QString commandLine = QuoteLocalPath(scriptPath);
-  if (WriteAppListScript(scriptPath, AppListScript())) {
-    objDOS->CommandLine(commandLine);
+  const AppListScriptFile script(AppListScript());
+  if (script.Written()) {
+    objDOS->CommandLine(script.CommandLine());
     objDOS->ExecuteCommand();
   } else {
-    // Not created new: whatever stands under that name is not ours to run.
-    ReportCommandNotStarted(commandLine);
+    ReportCommandNotStarted(script.CommandLine());
   }
   BatchDone = true;
 }
@@ -95,7 +90,6 @@ void Form4::ShowListing() {
   FillGrid(ParseMarkerLines(OutputBuffer));
   SortAfterLoad();
   NumberRows();
-  QFile::remove(AppListScriptPath());
   ListLoaded = true;
   if (progressWindow_) progressWindow_->hide();
 

@@ -72,8 +72,9 @@ void MSFlexGrid::paintEvent(QPaintEvent* event) {
   QRect view = viewport()->rect();
   auto rows = ShownSpans(FixedRows(), TopRow(), Rows(), view.height(), [this](int r) { return RowHeight(r); });
   auto cols = ShownSpans(FixedCols(), LeftCol(), Cols(), view.width(), [this](int c) { return ColWidth(c); });
-  auto [selTop, selBottom] = std::minmax(Row(), RowSel());
-  auto [selLeft, selRight] = std::minmax(Col(), ColSel());
+  // The list form returns values: the two-argument one would bind references to temporaries.
+  const auto [selTop, selBottom] = std::minmax({Row(), RowSel()});
+  const auto [selLeft, selRight] = std::minmax({Col(), ColSel()});
   bool oneCell = selTop == selBottom && selLeft == selRight;
   QPalette colours = palette();
 

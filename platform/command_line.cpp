@@ -9,18 +9,40 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-// The program name: quotes group and are dropped, backslashes are plain characters.
-size_t TakeProgramName(const std::string& line, size_t i, std::string& out) {
+// A run of backslashes: before a quote 2n give n and the quote still counts, 2n+1 give n and a
+// literal quote; elsewhere they stay as they are.
+size_t TakeBackslashes(const std::string& line, size_t i, std::string& arg) {
+  size_t slashes = 0;
+  while (i < line.size() && line[i] == '\\') { ++slashes; ++i; }
+  const bool beforeQuote = i < line.size() && line[i] == '"';
+  arg.append(beforeQuote ? slashes / 2 : slashes, '\\');
+  if (beforeQuote && slashes % 2 == 1) { arg += '"'; ++i; }
+  return i;
+}
+
+// One argument from position i on; returns the position after it. The program name is read by
+// the same rules, so a program path with a '"' (which Linux allows) survives its quoting.
+size_t TakeArgument(const std::string& line, size_t i, std::string& arg) {
   bool quoted = false;
-  for (; i < line.size(); ++i) {
+  while (i < line.size()) {
     char c = line[i];
-    if (c == '"') {
-      quoted = !quoted;
-    } else if (IsBlank(c) && !quoted) {
-      break;
-    } else {
-      out += c;
+    if (c == '\\') {
+      i = TakeBackslashes(line, i, arg);
+      continue;
     }
+    if (c == '"') {
+      if (quoted && i + 1 < line.size() && line[i + 1] == '"') {
+        arg += '"';
+        i += 2;
+        continue;
+      }
+      quoted = !quoted;
+      ++i;
+      continue;
+    }
+    if (IsBlank(c) && !quoted) break;
+    arg += c;
+    ++i;
   }
   return i;
 }
@@ -35,44 +57,11 @@ bool IsExecutableFile(const std::string& path) {
 std::vector<std::string> SplitCommandLine(const std::string& line) {
   std::vector<std::string> args;
   size_t i = 0;
-  while (i < line.size() && IsBlank(line[i])) ++i;
-  if (i == line.size()) return args;
-  std::string program;
-  i = TakeProgramName(line, i, program);
-  args.push_back(program);
-
   while (true) {
     while (i < line.size() && IsBlank(line[i])) ++i;
     if (i >= line.size()) break;
     std::string arg;
-    bool quoted = false;
-    while (i < line.size()) {
-      char c = line[i];
-      if (c == '\\') {
-        size_t slashes = 0;
-        while (i < line.size() && line[i] == '\\') { ++slashes; ++i; }
-        if (i < line.size() && line[i] == '"') {
-          arg.append(slashes / 2, '\\');
-          if (slashes % 2 == 1) { arg += '"'; ++i; }
-        } else {
-          arg.append(slashes, '\\');
-        }
-        continue;
-      }
-      if (c == '"') {
-        if (quoted && i + 1 < line.size() && line[i + 1] == '"') {
-          arg += '"';
-          i += 2;
-          continue;
-        }
-        quoted = !quoted;
-        ++i;
-        continue;
-      }
-      if (IsBlank(c) && !quoted) break;
-      arg += c;
-      ++i;
-    }
+    i = TakeArgument(line, i, arg);
     args.push_back(arg);
   }
   return args;

@@ -8,8 +8,6 @@
 namespace tools {
 namespace {
 
-QString Quoted(const QString& path) { return QChar('"') + path + QChar('"'); }
-
 QString InFolder(const QString& name) { return JoinPath(ProgramFolder(), name); }
 
 }  // namespace
@@ -28,8 +26,8 @@ QString AdbPath() { return InFolder(QStringLiteral("adb")); }
 QString AaptPath() { return InFolder(QStringLiteral("aapt")); }
 QString AaptArmPiePath() { return InFolder(QStringLiteral("aapt-arm-pie")); }
 
-QString AdbCommand(const QString& arguments) { return Quoted(AdbPath()) + arguments; }
-QString AaptCommand(const QString& arguments) { return Quoted(AaptPath()) + arguments; }
+QString AdbCommand(const QString& arguments) { return QuoteLocalPath(AdbPath()) + arguments; }
+QString AaptCommand(const QString& arguments) { return QuoteLocalPath(AaptPath()) + arguments; }
 
 QString RunAdb(DOSOutputs& runner, const QString& arguments) {
   runner.CommandLine(AdbCommand(arguments));

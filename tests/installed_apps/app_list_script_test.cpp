@@ -25,18 +25,15 @@ QString Versions(const QString& package) {
 
 class AppListScriptTest : public ::testing::Test {
  protected:
-  // Writes the script into the temporary folder, runs it by its quoted path and parses the output.
+  // Writes the script into a folder of its own, runs it through sh and parses the output.
   QList<AppListRow> Run(const QList<FakeApp>& apps, const QString& eol = QStringLiteral("\n")) {
     folder.setScenario("adb", AppListScenario(apps, eol));
     folder.clearCalls();
-    const QString path = AppListScriptPath();
-    QFile::remove(path);
-    EXPECT_TRUE(WriteAppListScript(path, AppListScript()));
+    const AppListScriptFile script(AppListScript());
+    EXPECT_TRUE(script.Written());
     DOSOutputs runner;
-    runner.CommandLine(QuoteLocalPath(path));
-    const QString output = runner.ExecuteCommand();
-    QFile::remove(path);
-    return ParseMarkerLines(output);
+    runner.CommandLine(script.CommandLine());
+    return ParseMarkerLines(runner.ExecuteCommand());
   }
 
   ScopedTempFolder temp{"with blank"};  // the script runs by its quoted path
@@ -122,6 +119,24 @@ TEST_F(AppListScriptTest, ScriptFileIsCreatedNewAndPrivate) {
   ASSERT_TRUE(WriteAppListScript(path, "#!/bin/sh\n"));
   EXPECT_EQ(QFileInfo(path).permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteOther),
             QFileDevice::Permissions());
+}
+
+TEST_F(AppListScriptTest, ScriptLivesInAPrivateFolderOfItsOwnForOneRun) {
+  ASSERT_TRUE(WriteTestFile(temp.filePath("morvell.sh"), "planted"));
+  QString path;
+  {
+    const AppListScriptFile script(QStringLiteral("echo ran\n"));
+    ASSERT_TRUE(script.Written());
+    path = script.Path();
+    const QFileInfo folderInfo(QFileInfo(path).path());
+    EXPECT_EQ(folderInfo.path(), temp.path());
+    EXPECT_EQ(folderInfo.permissions() & ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser),
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(script.CommandLine(), "sh " + QuoteLocalPath(path));
+    EXPECT_EQ(DOSOutputs().ExecuteCommand(script.CommandLine()), "ran\n");
+  }
+  EXPECT_FALSE(QFileInfo::exists(QFileInfo(path).path()));
+  EXPECT_EQ(ReadTestFile(temp.filePath("morvell.sh")), "planted");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "installed_apps/form4_fixture.h"
 #include "main_window/log_box.h"
 #include "support/main_window_fixture.h"
+#include "support/test_files.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ TEST_F(Form4Test, LoadsThreeAppsInLabelOrder) {
   EXPECT_LE(Grid()->ColWidth(2), 4800);
   // Fitted: the header "Package Name" is wider than any package here.
   EXPECT_EQ(Grid()->ColWidth(1), Twips(Grid()->fontMetrics().horizontalAdvance("Package Name")) + 100);
-  EXPECT_FALSE(QFileInfo::exists(temp.filePath("morvell.sh")));
+  EXPECT_TRUE(QDir(temp.path()).isEmpty()) << "the script and its folder are gone";
   EXPECT_EQ(form->findChild<QWidget*>("tmpPictureBox"), nullptr);
   EXPECT_FALSE(window->Form5Instance()->isVisible());
   EXPECT_EQ(window->Form5Instance()->Label1->text(), "Processing Apps: 3 of 3");
@@ -56,17 +57,44 @@ TEST_F(Form4Test, ProgressFollowsTheMarkersWhileLoading) {
   EXPECT_EQ(form->OutputBuffer.count("IP3x"), 51);
 }
 
-TEST_F(Form4Test, AScriptThatCannotBeCreatedIsReportedAndNotRun) {
-  ASSERT_TRUE(QDir().mkpath(temp.filePath("morvell.sh/inside")));  // cannot be removed
-  window->CreateRunner();
-  Load(LabelledApps({"One"}));
-  EXPECT_EQ(Grid()->Rows(), 1);
-  const QString commandLine = '"' + temp.filePath("morvell.sh") + '"';
-  ASSERT_EQ(dialogs.Boxes().size(), 1);
-  EXPECT_EQ(dialogs.Boxes()[0].text, " File or command not found\r\n" + commandLine);
-  EXPECT_EQ(dialogs.Boxes()[0].style, platform::vbCritical);
-  EXPECT_TRUE(window->txtOutputs->Text().contains("\r\nCommand Error: \r\n" + commandLine + "\r\n\r\n"));
-  EXPECT_EQ(folder.calls().size(), 1) << "only the count command ran";
+TEST_F(Form4Test, TheScriptRunsFromAFolderOfItsOwnThatNothingInTheTemporaryFolderBlocks) {
+  // What another user may leave in a shared temporary folder under the script's name.
+  ASSERT_TRUE(QDir().mkpath(temp.filePath("morvell.sh/inside")));
+  const auto entries = [](const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+  };
+  for (const QString& tmp : {temp.path(), temp.filePath("with\"quote"), temp.filePath(QStringLiteral("中文 $HOME"))}) {
+    ASSERT_TRUE(QDir().mkpath(tmp));
+    qputenv("TMPDIR", tmp.toUtf8());
+    const QStringList before = entries(tmp);
+    NewWindow(false);
+    Load(LabelledApps({"One", "Two"}));
+    EXPECT_EQ(Column(0), QStringList({"One", "Two"})) << tmp.toStdString();
+    EXPECT_TRUE(dialogs.Boxes().isEmpty()) << tmp.toStdString();
+    EXPECT_EQ(entries(tmp), before) << "the script's folder is gone";
+  }
+}
+
+TEST_F(Form4Test, AScriptThatCannotBeWrittenIsReportedAndNotRun) {
+  ASSERT_TRUE(WriteTestFile(temp.filePath("file")));
+  const QStringList workingFolder = QDir().entryList();
+  // A temporary path that is a file, and one that names nothing (no folder in the working one then).
+  const std::pair<QString, QString> cases[] = {{temp.filePath("file"), temp.filePath("file/tarnwick-XXXXXX/morvell.sh")},
+                                               {temp.filePath("missing"), "./tarnwick-XXXXXX/morvell.sh"}};
+  for (const auto& [tmp, script] : cases) {
+    qputenv("TMPDIR", tmp.toUtf8());
+    NewWindow();
+    const qsizetype boxes = dialogs.Boxes().size();
+    Load(LabelledApps({"One"}));
+    EXPECT_EQ(Grid()->Rows(), 1);
+    const QString commandLine = "sh \"" + script + '"';
+    ASSERT_EQ(dialogs.Boxes().size(), boxes + 1);
+    EXPECT_EQ(dialogs.Boxes().last().text, " File or command not found\r\n" + commandLine);
+    EXPECT_EQ(dialogs.Boxes().last().style, platform::vbCritical);
+    EXPECT_TRUE(window->txtOutputs->Text().contains("\r\nCommand Error: \r\n" + commandLine + "\r\n\r\n"));
+    EXPECT_EQ(folder.calls().size(), 1) << "only the count command ran";
+  }
+  EXPECT_EQ(QDir().entryList(), workingFolder);
 }
 
 TEST_F(Form4Test, TheWayInThroughTheProgressWindow) {

@@ -29,6 +29,8 @@ TEST(CommandLineSplit, FollowsTheWindowsRuntimeRules) {
       {"  ", {}},
       {"", {}},
       {"C:\\tools\\adb.exe devices", {"C:\\tools\\adb.exe", "devices"}},  // the program keeps its backslashes
+      {"\"/opt/prog\\\"q/adb\" devices", {"/opt/prog\"q/adb", "devices"}},     // the program by the same rules
+      {"\"/opt/t\\\\\" x", {"/opt/t\\", "x"}},
   };
   for (const auto& c : cases) EXPECT_EQ(SplitCommandLine(c.line), c.expected) << c.line;
 }

@@ -203,3 +203,19 @@ TEST(DOSOutputs, ReadEndNeverReachesTheChild) {
   ASSERT_TRUE(runnerPipe.startsWith("pipe:")) << out.toStdString();
   EXPECT_EQ(out.count(runnerPipe), 3) << out.toStdString();
 }
+
+TEST(DOSOutputs, ToolsRunFromAProgramFolderOfAnyName) {
+  QTemporaryDir root;
+  for (const QString name : {"prog\"q", "a b\\", "\"", "中文 $HOME"}) {
+    const QString programFolder = root.filePath(name);
+    ASSERT_TRUE(QDir().mkpath(programFolder));
+    for (const QString tool : {"adb", "aapt"})
+      ASSERT_TRUE(QFile::link(QStringLiteral(FAKES_DIR "/") + tool, programFolder + '/' + tool));
+    const auto folder = ScopedOverride(tools::ProgramFolderSeam(), programFolder);
+    RunnerHarness h;
+    tools::RunAdb(h.runner, " devices");
+    h.runner.ExecuteCommand(tools::AaptCommand(" version"));
+    EXPECT_TRUE(h.dialogs.Boxes().isEmpty()) << name.toStdString();
+    EXPECT_EQ(ReadTestFile(programFolder + "/fake_calls.log"), QByteArray("adb devices\naapt version\n")) << name.toStdString();
+  }
+}

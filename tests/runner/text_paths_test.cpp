@@ -7,17 +7,20 @@ TEST(QuoteLocalPath, OrdinaryPathsAreQuoteThenPathThenQuote) {
     EXPECT_EQ(QuoteLocalPath(QString::fromUtf8(path)), "\"" + QString::fromUtf8(path) + "\"") << path;
 }
 
-TEST(QuoteLocalPath, EveryPathReachesTheToolAsOneUnchangedArgument) {
+TEST(QuoteLocalPath, EveryPathReachesTheToolAsOneUnchangedArgumentOrProgram) {
   const char* paths[] = {
+      "/tmp/with\"quote/tarnwick-a1B2c3/morvell.sh", "/opt/prog\"q/adb",
       "/dir/a\"b.apk",  "/dir/x\"y.obb",    "/dir/trailing\\",   "/dir/two\\\\",  "\\\"",
       "/d/\\\"q",       "/d/a b/\"c d\"",   "/d/$HOME/`id`",     "/d/中文 路径",   "",
       "\"",             "\"\"",             "/d/back\\slash",    "/d/tab\there", "/d/%TEMP%;&|<>",
   };
   for (const char* raw : paths) {
     const QString path = QString::fromUtf8(raw);
-    const QString line = QStringLiteral("tool ") + QuoteLocalPath(path) + QStringLiteral(" /sdcard/x");
+    // As the program of a command line and as an argument of one.
+    const QString line = QuoteLocalPath(path) + u' ' + QuoteLocalPath(path) + QStringLiteral(" /sdcard/x");
     const auto args = platform::SplitCommandLine(line.toStdString());
     ASSERT_EQ(args.size(), 3u) << raw;
+    EXPECT_EQ(QString::fromStdString(args[0]), path) << raw;
     EXPECT_EQ(QString::fromStdString(args[1]), path) << raw;
     EXPECT_EQ(args[2], "/sdcard/x") << raw;
   }

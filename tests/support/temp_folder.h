@@ -13,6 +13,7 @@ class ScopedTempFolder {
     qputenv(variable_, path_.toUtf8());
   }
   ~ScopedTempFolder() { previous_.isNull() ? void(qunsetenv(variable_)) : void(qputenv(variable_, previous_)); }
+  QString path() const { return path_; }
   QString filePath(const QString& name) const { return path_ + u'/' + name; }
 
  private:

@@ -8,7 +8,7 @@ LogBox::LogBox(QWidget* parent) : QPlainTextEdit(parent) {
   setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
-QString LogBox::ShownForm(const QString& text) {
+QString LogBox::ShownForm(QStringView text) {
   QString shown;
   shown.reserve(text.size());
   for (QChar c : text) {
@@ -41,7 +41,6 @@ void LogBox::SetText(const QString& text) {
 void LogBox::AppendText(const QString& text) {
   if (text.isEmpty()) return;
   text_ += text;
-  pending_ += text;
   ScheduleFlush();
   emit Changed();
 }
@@ -60,13 +59,14 @@ void LogBox::ScheduleFlush() {
 
 void LogBox::Flush() {
   flushScheduled_ = false;
-  if (pending_.size() > kShownLimit || document()->characterCount() + pending_.size() > 2 * kShownLimit) {
+  const qsizetype unshown = text_.size() - shownTo_;
+  if (unshown > kShownLimit || document()->characterCount() + unshown > 2 * kShownLimit) {
     ShowTail();
-  } else if (!pending_.isEmpty()) {
+  } else if (unshown > 0) {
     QTextCursor end(document());
     end.movePosition(QTextCursor::End);
-    end.insertText(ShownForm(pending_));
-    pending_.clear();
+    end.insertText(ShownForm(QStringView(text_).sliced(shownTo_)));
+    shownTo_ = text_.size();
   }
   if (caretPending_) {
     caretPending_ = false;
@@ -79,7 +79,7 @@ void LogBox::Flush() {
 
 // Showing only the end keeps a very long output from costing more than the output itself.
 void LogBox::ShowTail() {
-  pending_.clear();
+  shownTo_ = text_.size();
   int start = qMax(0, static_cast<int>(text_.size()) - kShownLimit);
   if (start > 0) {
     int lineEnd = static_cast<int>(text_.indexOf(QLatin1Char('\n'), start));
@@ -87,5 +87,5 @@ void LogBox::ShowTail() {
   }
   shownFrom_ = start;
   endsInCarriageReturn_ = false;
-  setPlainText(ShownForm(text_.mid(start)));
+  setPlainText(ShownForm(QStringView(text_).sliced(start)));
 }

@@ -77,6 +77,24 @@ TEST(LogBoxText, KeepsLineEndsExactlyAndShowsEachAsOneLineBreak) {
   }
 }
 
+TEST(LogBoxText, PiecesAppendedBetweenFlushesAreShownOnceEach) {
+  LogBox box;
+  box.SetText(QStringLiteral("x\r"));
+  box.AppendText(QStringLiteral("\ny"));
+  box.AppendText(QStringLiteral("z\r\n"));
+  box.Flush();
+  box.Flush();
+  box.AppendText(QStringLiteral("w"));
+  box.Flush();
+  EXPECT_EQ(box.Text(), QStringLiteral("x\r\nyz\r\nw"));
+  EXPECT_EQ(box.toPlainText(), QStringLiteral("x\nyz\nw"));
+  box.AppendText(QStringLiteral("dropped by the next SetText"));
+  box.SetText(QStringLiteral("new"));
+  box.AppendText(QStringLiteral("!"));
+  box.Flush();
+  EXPECT_EQ(box.toPlainText(), QStringLiteral("new!"));
+}
+
 TEST(LogBoxText, CaretPositionCountsEveryCharacterOfTheText) {
   LogBox box;
   box.SetText(QStringLiteral("ab\r\ncd\r\nef"));

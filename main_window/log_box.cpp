@@ -8,18 +8,15 @@ LogBox::LogBox(QWidget* parent) : QPlainTextEdit(parent) {
   setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
+// The document itself breaks a line at CR LF, a lone CR or LF alike, so a piece goes in as it is,
+// but for the LF of a CR LF that the end of the piece before has broken already.
 QString LogBox::ShownForm(QStringView text) {
-  QString shown;
-  shown.reserve(text.size());
-  for (QChar c : text) {
-    if (c == QLatin1Char('\n') && endsInCarriageReturn_) {
-      endsInCarriageReturn_ = false;
-      continue;
-    }
-    endsInCarriageReturn_ = c == QLatin1Char('\r');
-    shown.append(endsInCarriageReturn_ ? QChar(QLatin1Char('\n')) : c);
+  if (endsInCarriageReturn_ && text.startsWith(QLatin1Char('\n'))) {
+    text = text.sliced(1);
+    endsInCarriageReturn_ = false;
   }
-  return shown;
+  if (!text.isEmpty()) endsInCarriageReturn_ = text.endsWith(QLatin1Char('\r'));
+  return text.toString();
 }
 
 int LogBox::ShownPosition(int position) const {

@@ -34,7 +34,7 @@ class LogBox : public QPlainTextEdit {
   void Changed();
 
  private:
-  QString ShownForm(QStringView text);  // line ends as the document shows them
+  QString ShownForm(QStringView text);  // the piece as the document takes it
   int ShownPosition(int position) const;
 
   void ScheduleFlush();

@@ -64,6 +64,7 @@ TEST(LogBoxText, KeepsLineEndsExactlyAndShowsEachAsOneLineBreak) {
       {{"a\r", "b"}, "a\nb"},             // a lone CR still breaks the line
       {{"a\n\r\n", "b"}, "a\n\nb"},
       {{"a\r", "\r\n", "\n"}, "a\n\n\n"},
+      {{"a\r", "\n", "\n", "\rb\r"}, "a\n\n\nb\n"},  // only the LF right after the CR is part of it
       {{"中文\r\n", "", "ü"}, "中文\nü"},
   };
   for (const Case& c : cases) {

@@ -8,6 +8,7 @@
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 extern char** environ;
@@ -102,11 +103,10 @@ void FinishProcess(RunningProcess& process) {
   if (process.outputFd >= 0) close(process.outputFd);
   process.outputFd = -1;
   ReapLingeringChildren();
-  if (process.pid > 0 && !Reaped(process.pid) && !(AwaitExit(process.pid) && Reaped(process.pid))) {
-    std::lock_guard lock(lingeringMutex);
-    lingering.push_back(process.pid);
-  }
-  process.pid = -1;
+  const pid_t pid = std::exchange(process.pid, -1);
+  if (pid <= 0 || Reaped(pid) || (AwaitExit(pid) && Reaped(pid))) return;
+  std::lock_guard lock(lingeringMutex);
+  lingering.push_back(pid);
 }
 
 }  // namespace platform

@@ -92,6 +92,12 @@ QString FlexGridModel::TextMatrix(int row, int col) const {
   return columns_[col].texts[At(row)];
 }
 
+const QString& FlexGridModel::CellText(int row, int col) const {
+  static const QString outside;
+  if (!ValidRow(row) || !ValidCol(col)) return outside;
+  return columns_[col].texts[At(row)];
+}
+
 void FlexGridModel::TextMatrix(int row, int col, const QString& text) {
   if (!ValidRow(row) || !ValidCol(col)) return;
   columns_[col].texts[At(row)] = text;

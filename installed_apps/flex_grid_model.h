@@ -60,6 +60,8 @@ class FlexGridModel {
 
   QString TextMatrix(int row, int col) const;
   void TextMatrix(int row, int col, const QString& text);
+  // The cell's text where it is stored, for a scan over many cells; an empty text outside the grid.
+  const QString& CellText(int row, int col) const;
 
   int ColWidth(int col) const;  // twips
   void ColWidth(int col, int twips);

@@ -114,10 +114,12 @@ void Form4::objDOS_ReceiveOutputs(QString& CommandOutputs) {
 }
 
 void Form4::FillGrid(const QList<AppListRow>& rows) {
+  MSFlexGrid1->Redraw(false);
   MSFlexGrid1->Rows(1 + static_cast<int>(rows.size()));
   for (int r = 0; r < rows.size(); ++r)
     for (int col = 0; col < static_cast<int>(rows[r].size()); ++col)
       if (!rows[r][col].isEmpty()) MSFlexGrid1->TextMatrix(r + 1, col, rows[r][col]);
+  MSFlexGrid1->Redraw(true);
 }
 
 void Form4::SortAfterLoad() {
@@ -132,7 +134,9 @@ void Form4::SortAfterLoad() {
 }
 
 void Form4::NumberRows() {
+  MSFlexGrid1->Redraw(false);
   for (int k = 1; k < MSFlexGrid1->Rows(); ++k) MSFlexGrid1->TextMatrix(k, 8, QString::number(k));
+  MSFlexGrid1->Redraw(true);
 }
 
 void Form4::DrawGears() {

@@ -8,18 +8,15 @@ LogBox::LogBox(QWidget* parent) : QPlainTextEdit(parent) {
   setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
-QString LogBox::ShownForm(const QString& text) {
-  QString shown;
-  shown.reserve(text.size());
-  for (QChar c : text) {
-    if (c == QLatin1Char('\n') && endsInCarriageReturn_) {
-      endsInCarriageReturn_ = false;
-      continue;
-    }
-    endsInCarriageReturn_ = c == QLatin1Char('\r');
-    shown.append(endsInCarriageReturn_ ? QChar(QLatin1Char('\n')) : c);
+// The document itself breaks a line at CR LF, a lone CR or LF alike, so a piece goes in as it is,
+// but for the LF of a CR LF that the end of the piece before has broken already.
+QString LogBox::ShownForm(QStringView text) {
+  if (endsInCarriageReturn_ && text.startsWith(QLatin1Char('\n'))) {
+    text = text.sliced(1);
+    endsInCarriageReturn_ = false;
   }
-  return shown;
+  if (!text.isEmpty()) endsInCarriageReturn_ = text.endsWith(QLatin1Char('\r'));
+  return text.toString();
 }
 
 int LogBox::ShownPosition(int position) const {
@@ -41,7 +38,6 @@ void LogBox::SetText(const QString& text) {
 void LogBox::AppendText(const QString& text) {
   if (text.isEmpty()) return;
   text_ += text;
-  pending_ += text;
   ScheduleFlush();
   emit Changed();
 }
@@ -60,13 +56,14 @@ void LogBox::ScheduleFlush() {
 
 void LogBox::Flush() {
   flushScheduled_ = false;
-  if (pending_.size() > kShownLimit || document()->characterCount() + pending_.size() > 2 * kShownLimit) {
+  const qsizetype unshown = text_.size() - shownTo_;
+  if (unshown > kShownLimit || document()->characterCount() + unshown > 2 * kShownLimit) {
     ShowTail();
-  } else if (!pending_.isEmpty()) {
+  } else if (unshown > 0) {
     QTextCursor end(document());
     end.movePosition(QTextCursor::End);
-    end.insertText(ShownForm(pending_));
-    pending_.clear();
+    end.insertText(ShownForm(QStringView(text_).sliced(shownTo_)));
+    shownTo_ = text_.size();
   }
   if (caretPending_) {
     caretPending_ = false;
@@ -79,7 +76,7 @@ void LogBox::Flush() {
 
 // Showing only the end keeps a very long output from costing more than the output itself.
 void LogBox::ShowTail() {
-  pending_.clear();
+  shownTo_ = text_.size();
   int start = qMax(0, static_cast<int>(text_.size()) - kShownLimit);
   if (start > 0) {
     int lineEnd = static_cast<int>(text_.indexOf(QLatin1Char('\n'), start));
@@ -87,5 +84,5 @@ void LogBox::ShowTail() {
   }
   shownFrom_ = start;
   endsInCarriageReturn_ = false;
-  setPlainText(ShownForm(text_.mid(start)));
+  setPlainText(ShownForm(QStringView(text_).sliced(start)));
 }

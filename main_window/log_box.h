@@ -4,8 +4,9 @@
 
 // The main window's log. It keeps the exact text (CR LF and lone CR included) beside the shown
 // document, because the document turns every line end into a paragraph. Appending adds only the
-// new piece, and the document takes the pieces in one go when the event loop is back (nothing
-// repaints while a command runs anyway), so a long output costs time in proportion to its size.
+// new piece, and the document takes the end of the text not yet shown in one go when the event
+// loop is back (nothing repaints while a command runs anyway), so a long output costs time in
+// proportion to its size and is kept once.
 class LogBox : public QPlainTextEdit {
   Q_OBJECT
  public:
@@ -33,7 +34,7 @@ class LogBox : public QPlainTextEdit {
   void Changed();
 
  private:
-  QString ShownForm(const QString& text);  // line ends as the document shows them
+  QString ShownForm(QStringView text);  // the piece as the document takes it
   int ShownPosition(int position) const;
 
   void ScheduleFlush();
@@ -41,7 +42,7 @@ class LogBox : public QPlainTextEdit {
 
   int shownFrom_ = 0;  // the position in text_ where the shown document starts
   QString text_;
-  QString pending_;  // appended to text_ but not yet to the shown document
+  qsizetype shownTo_ = 0;  // the end of what the document has taken of text_
   bool flushScheduled_ = false;
   bool caretPending_ = false;
   int selStart_ = 0;

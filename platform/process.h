@@ -27,7 +27,8 @@ StartResult StartProcess(const std::string& commandLine, const std::string& prog
 // Blocking read of at most size bytes: the count read, 0 when every writer has closed, -1 on error.
 long ReadOutput(int fd, char* buffer, unsigned long size);
 
-// Closes the read end and reaps the child, so that no zombie and no descriptor stays behind.
+// Closes the read end and reaps the child, so that no zombie and no descriptor stays behind. A child
+// that still runs after its output has ended is not waited for: a later call reaps it.
 void FinishProcess(RunningProcess& process);
 
 }  // namespace platform

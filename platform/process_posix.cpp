@@ -2,14 +2,51 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <mutex>
+#include <poll.h>
 #include <spawn.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 extern char** environ;
 
 namespace platform {
+namespace {
+
+// Children whose output ended while they kept running. Each later finish reaps those that have
+// exited since, without waiting for the others.
+std::mutex lingeringMutex;
+std::vector<pid_t> lingering;
+
+bool Reaped(pid_t pid) {
+  int status = 0;
+  return waitpid(pid, &status, WNOHANG) != 0;  // -1: not ours to reap any more
+}
+
+void ReapLingeringChildren() {
+  std::lock_guard lock(lingeringMutex);
+  std::erase_if(lingering, Reaped);
+}
+
+// The pipe ends a moment before its writer becomes a zombie, so a child that is exiting is waited
+// for, a short while at most, woken by its exit itself rather than by polling.
+bool AwaitExit(pid_t pid) {
+  constexpr int kExitGraceMs = 20;
+  // Called by number: glibc 2.36 declares pidfd_open without C linkage.
+  int fd = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
+  if (fd < 0) return false;
+  pollfd exited{fd, POLLIN, 0};
+  int rc;
+  do rc = poll(&exited, 1, kExitGraceMs);
+  while (rc < 0 && errno == EINTR);
+  close(fd);
+  return rc > 0;
+}
+
+}  // namespace
 
 StartResult StartProcess(const std::string& commandLine, const std::string& programFolder) {
   StartResult result;
@@ -65,21 +102,11 @@ long ReadOutput(int fd, char* buffer, unsigned long size) {
 void FinishProcess(RunningProcess& process) {
   if (process.outputFd >= 0) close(process.outputFd);
   process.outputFd = -1;
-  if (process.pid > 0) {
-    int status = 0;
-    pid_t pid = process.pid;
-    // The pipe ends a moment before the child becomes a zombie. A child that closed its output
-    // but keeps running is reaped in the background, so the caller never waits for its exit.
-    for (int round = 0; round < 50; ++round) {
-      if (waitpid(pid, &status, WNOHANG) != 0) {
-        process.pid = -1;
-        return;
-      }
-      usleep(1000);
-    }
-    std::thread([pid] { int s; waitpid(pid, &s, 0); }).detach();
-  }
-  process.pid = -1;
+  ReapLingeringChildren();
+  const pid_t pid = std::exchange(process.pid, -1);
+  if (pid <= 0 || Reaped(pid) || (AwaitExit(pid) && Reaped(pid))) return;
+  std::lock_guard lock(lingeringMutex);
+  lingering.push_back(pid);
 }
 
 }  // namespace platform

@@ -1,10 +1,13 @@
 #include "runner/module1.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
+#include <QTimer>
 
 #include "runner/picture_box.h"
 
@@ -43,6 +46,18 @@ QDateTime Now() {
 
 float SecondsSinceMidnight(const QDateTime& moment) { return moment.time().msecsSinceStartOfDay() / 1000.0f; }
 
+// Runs the pending events, then sleeps until the next event arrives or secondsLeft have passed
+// (a minute at most: the clock is read again then). A test's clock does not follow real time, so
+// with one the wait never sleeps.
+void ProcessEventsFor(float secondsLeft, QTimer& deadline) {
+  if (WaitClockSeam().Get() || !QAbstractEventDispatcher::instance()) {
+    QCoreApplication::processEvents();
+    return;
+  }
+  deadline.start(static_cast<int>(std::clamp(std::ceil(secondsLeft * 1000.0f), 1.0f, 60000.0f)));
+  QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
+
 }  // namespace
 
 Seam<std::function<QDateTime()>>& WaitClockSeam() {
@@ -55,13 +70,16 @@ void WaitSeconds(float Seconds) {
   QDate d0 = start.date();
   float t = SecondsSinceMidnight(start) + Seconds;
   float t2 = t - 86400.0f;
+  QTimer deadline;  // wakes the sleeping wait; its timeout has nothing else to do
+  deadline.setSingleShot(true);
+  deadline.setTimerType(Qt::PreciseTimer);
   while (true) {
     QDateTime now = Now();
     float elapsed = SecondsSinceMidnight(now);
     bool sameDay = now.date() == d0 && elapsed < t;
     bool nextDay = now.date() == d0.addDays(1) && elapsed < t2;
     if (!sameDay && !nextDay) return;
-    QCoreApplication::processEvents();
+    ProcessEventsFor((sameDay ? t : t2) - elapsed, deadline);
   }
 }
 

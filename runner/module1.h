@@ -54,9 +54,11 @@ class SilencedOutput {
   SilencedOutput& operator=(const SilencedOutput&) = delete;
 };
 
-// Waits the given seconds while processing pending events, correct across midnight.
+// Waits the given seconds while processing events, correct across midnight. Between events the
+// thread sleeps, so the wait costs no processor time.
 void WaitSeconds(float Seconds);
-// The clock that WaitSeconds reads; tests set their own (empty function: the system clock).
+// The clock that WaitSeconds reads; tests set their own (empty function: the system clock). A wait
+// on a test's clock never sleeps, since that clock does not follow real time.
 Seam<std::function<QDateTime()>>& WaitClockSeam();
 
 // Draws the image file into the box at its natural size from the top-left corner. False when

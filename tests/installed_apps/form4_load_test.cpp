@@ -16,6 +16,7 @@ TEST_F(Form4Test, LoadsThreeAppsInLabelOrder) {
   EXPECT_EQ(folder.calls().value(0), "adb shell \"pm list packages -3 |wc -l\"");
   EXPECT_EQ(Column(0), QStringList({"Alpha", "charlie", QStringLiteral("星际")}));
   EXPECT_EQ(Column(8), QStringList({"1", "2", "3"}));
+  EXPECT_TRUE(Grid()->Redraw()) << "painting is back on once the rows are filled";
   QStringList row;
   for (int c = 1; c < 8; ++c) row << Grid()->TextMatrix(1, c);
   EXPECT_EQ(row, QStringList({"com.app1", "10.0", "10", "1.5", "1.0", "0.5", "0.0"}));

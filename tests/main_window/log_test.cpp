@@ -64,6 +64,7 @@ TEST(LogBoxText, KeepsLineEndsExactlyAndShowsEachAsOneLineBreak) {
       {{"a\r", "b"}, "a\nb"},             // a lone CR still breaks the line
       {{"a\n\r\n", "b"}, "a\n\nb"},
       {{"a\r", "\r\n", "\n"}, "a\n\n\n"},
+      {{"a\r", "\n", "\n", "\rb\r"}, "a\n\n\nb\n"},  // only the LF right after the CR is part of it
       {{"中文\r\n", "", "ü"}, "中文\nü"},
   };
   for (const Case& c : cases) {
@@ -75,6 +76,24 @@ TEST(LogBoxText, KeepsLineEndsExactlyAndShowsEachAsOneLineBreak) {
     EXPECT_EQ(box.Text(), c.chunks.join(QString()));
     EXPECT_EQ(box.toPlainText(), c.shown) << c.chunks.join('|').toStdString();
   }
+}
+
+TEST(LogBoxText, PiecesAppendedBetweenFlushesAreShownOnceEach) {
+  LogBox box;
+  box.SetText(QStringLiteral("x\r"));
+  box.AppendText(QStringLiteral("\ny"));
+  box.AppendText(QStringLiteral("z\r\n"));
+  box.Flush();
+  box.Flush();
+  box.AppendText(QStringLiteral("w"));
+  box.Flush();
+  EXPECT_EQ(box.Text(), QStringLiteral("x\r\nyz\r\nw"));
+  EXPECT_EQ(box.toPlainText(), QStringLiteral("x\nyz\nw"));
+  box.AppendText(QStringLiteral("dropped by the next SetText"));
+  box.SetText(QStringLiteral("new"));
+  box.AppendText(QStringLiteral("!"));
+  box.Flush();
+  EXPECT_EQ(box.toPlainText(), QStringLiteral("new!"));
 }
 
 TEST(LogBoxText, CaretPositionCountsEveryCharacterOfTheText) {

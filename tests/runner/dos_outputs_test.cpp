@@ -1,6 +1,8 @@
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 #include <dirent.h>
 #include <unistd.h>
 
@@ -37,6 +39,13 @@ int CountZombieChildren() {
   }
   closedir(proc);
   return zombies;
+}
+
+// The state letter of a process ("Z" for a zombie); empty once it is gone.
+QByteArray ProcessState(const QString& pid) {
+  QFile stat("/proc/" + pid + "/stat");
+  if (!stat.open(QIODevice::ReadOnly)) return {};
+  return stat.readAll().split(')').last().trimmed().split(' ').first();
 }
 
 int CountOpenDescriptors() { return QDir("/proc/self/fd").entryList(QDir::NoDotAndDotDot | QDir::System).size(); }
@@ -193,6 +202,18 @@ TEST(DOSOutputs, LeavesNoZombieAndNoDescriptorBehind) {
   for (int i = 0; i < 100; ++i) h.runner.ExecuteCommand(tools::AdbCommand(" devices"));
   EXPECT_EQ(CountZombieChildren(), 0);
   EXPECT_EQ(CountOpenDescriptors(), descriptors);
+}
+
+TEST(DOSOutputs, ChildThatOutlivesItsOutputHoldsNothingAndALaterRunReapsIt) {
+  RunnerHarness h;
+  QElapsedTimer wall;
+  wall.start();
+  const QString pid = h.runner.ExecuteCommand("sh -c \"echo $$; exec >/dev/null 2>&1; sleep 0.3\"").trimmed();
+  EXPECT_LT(wall.elapsed(), 250);
+  ASSERT_FALSE(ProcessState(pid).isEmpty()) << pid.toStdString();
+  while (ProcessState(pid) != "Z" && !ProcessState(pid).isEmpty() && wall.elapsed() < 10000) QThread::msleep(10);
+  h.runner.ExecuteCommand("true");
+  EXPECT_EQ(ProcessState(pid), "");
 }
 
 TEST(DOSOutputs, ReadEndNeverReachesTheChild) {

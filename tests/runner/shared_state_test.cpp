@@ -1,7 +1,9 @@
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <sys/resource.h>
 
 #include "runner/module1.h"
 #include "runner/picture_box.h"
@@ -48,13 +50,21 @@ class SteppingClock {
   int reads_ = 0;
 };
 
+double ThreadCpuMs() {
+  rusage u{};
+  getrusage(RUSAGE_THREAD, &u);
+  return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1e3 + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e3;
+}
 
 }  // namespace
 
 TEST(WaitSeconds, EndsAtTheRightMomentAcrossMidnight) {
   auto clock = std::make_shared<SteppingClock>(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59, 900)), 10);
   auto scoped = ScopedOverride(WaitClockSeam(), [clock] { return (*clock)(); });
+  QElapsedTimer wall;
+  wall.start();
   WaitSeconds(0.2f);
+  EXPECT_LT(wall.elapsed(), 100);  // a test's clock never makes the wait sleep
   QDateTime last = clock->now_.addMSecs(-clock->stepMs_);
   EXPECT_EQ(last.date(), QDate(2027, 1, 1));
   EXPECT_GE(last.time(), QTime(0, 0, 0, 100));
@@ -74,6 +84,21 @@ TEST(WaitSeconds, ProcessesEventsWhileWaitingButNotForZeroOrLess) {
   QTimer::singleShot(0, [&ran] { ran = true; });
   WaitSeconds(0.05f);
   EXPECT_TRUE(ran);
+}
+
+TEST(WaitSeconds, SleepsBetweenEventsYetRunsThemOnTime) {
+  int ticks = 0;
+  QTimer tick;
+  QObject::connect(&tick, &QTimer::timeout, [&ticks] { ++ticks; });
+  tick.start(10);
+  const double cpuBefore = ThreadCpuMs();
+  QElapsedTimer wall;
+  wall.start();
+  WaitSeconds(0.3f);
+  const qint64 wallMs = wall.elapsed();
+  EXPECT_GE(wallMs, 280);  // seconds since midnight in single precision: a few ms either way
+  EXPECT_LT(ThreadCpuMs() - cpuBefore, wallMs / 4.0);
+  EXPECT_GE(ticks, 10);
 }
 
 TEST(WaitSeconds, EndsWhenTheDateJumpsFurther) {

@@ -28,7 +28,7 @@ StartResult StartProcess(const std::string& commandLine, const std::string& prog
 long ReadOutput(int fd, char* buffer, unsigned long size);
 
 // Closes the read end and reaps the child, so that no zombie and no descriptor stays behind. A child
-// that still runs after its output has ended is not waited for: a later call reaps it.
+// that still runs after its output has ended is not waited for: it is reaped when it exits.
 void FinishProcess(RunningProcess& process);
 
 }  // namespace platform

@@ -2,11 +2,11 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <mutex>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -16,19 +16,9 @@ extern char** environ;
 namespace platform {
 namespace {
 
-// Children whose output ended while they kept running. Each later finish reaps those that have
-// exited since, without waiting for the others.
-std::mutex lingeringMutex;
-std::vector<pid_t> lingering;
-
 bool Reaped(pid_t pid) {
   int status = 0;
   return waitpid(pid, &status, WNOHANG) != 0;  // -1: not ours to reap any more
-}
-
-void ReapLingeringChildren() {
-  std::lock_guard lock(lingeringMutex);
-  std::erase_if(lingering, Reaped);
 }
 
 // The pipe ends a moment before its writer becomes a zombie, so a child that is exiting is waited
@@ -102,11 +92,14 @@ long ReadOutput(int fd, char* buffer, unsigned long size) {
 void FinishProcess(RunningProcess& process) {
   if (process.outputFd >= 0) close(process.outputFd);
   process.outputFd = -1;
-  ReapLingeringChildren();
   const pid_t pid = std::exchange(process.pid, -1);
   if (pid <= 0 || Reaped(pid) || (AwaitExit(pid) && Reaped(pid))) return;
-  std::lock_guard lock(lingeringMutex);
-  lingering.push_back(pid);
+  // A child that outlives its output does not hold the caller; it is reaped when it exits.
+  std::thread([pid] {
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+  }).detach();
 }
 
 }  // namespace platform

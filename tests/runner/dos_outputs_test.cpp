@@ -204,16 +204,15 @@ TEST(DOSOutputs, LeavesNoZombieAndNoDescriptorBehind) {
   EXPECT_EQ(CountOpenDescriptors(), descriptors);
 }
 
-TEST(DOSOutputs, ChildThatOutlivesItsOutputHoldsNothingAndALaterRunReapsIt) {
+TEST(DOSOutputs, ChildThatOutlivesItsOutputHoldsNothingAndIsReapedWhenItExits) {
   RunnerHarness h;
   QElapsedTimer wall;
   wall.start();
   const QString pid = h.runner.ExecuteCommand("sh -c \"echo $$; exec >/dev/null 2>&1; sleep 0.3\"").trimmed();
   EXPECT_LT(wall.elapsed(), 250);
   ASSERT_FALSE(ProcessState(pid).isEmpty()) << pid.toStdString();
-  while (ProcessState(pid) != "Z" && !ProcessState(pid).isEmpty() && wall.elapsed() < 10000) QThread::msleep(10);
-  h.runner.ExecuteCommand("true");
-  EXPECT_EQ(ProcessState(pid), "");
+  while (!ProcessState(pid).isEmpty() && wall.elapsed() < 10000) QThread::msleep(10);
+  EXPECT_EQ(ProcessState(pid), "") << "no zombie left after its exit";
 }
 
 TEST(DOSOutputs, ReadEndNeverReachesTheChild) {

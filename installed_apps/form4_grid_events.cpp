@@ -75,7 +75,9 @@ void Form4::MSFlexGrid1_MouseMove(int Button, int, float, float) {
 void Form4::HoverCell(int row, int col) {
   if (!ListLoaded) return;
   MSFlexGrid* grid = MSFlexGrid1;
-  if (row == HoverRow && col == HoverCol) return;
+  // The load draws its icons through the current cell, so it can stand elsewhere than the hover.
+  const bool current = grid->Row() == row && grid->Col() == col && grid->RowSel() == row && grid->ColSel() == col;
+  if (row == HoverRow && col == HoverCol && current) return;
   grid->Row(HoverRow);
   grid->Col(HoverCol);
   grid->CellBackColor(grid->BackColor());

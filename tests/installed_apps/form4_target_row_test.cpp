@@ -78,6 +78,15 @@ TEST_F(Form4TargetRow, APressWithoutAMoveAfterADismissedMenuTakesItsOwnRow) {
   EXPECT_EQ(Trigger(form->mnu_startAPK), QStringList{Launch(3)});
 }
 
+// The load leaves the current cell on the last icon it drew, while the hover stands on row 2.
+TEST_F(Form4TargetRow, APressOnTheCellTheLoadLeftHoveredTakesThatRow) {
+  form = Load(LabelledApps({"Delta", "alpha", "Charlie", "bravo"}));
+  ASSERT_EQ(form->HoverRow, 2);
+  RightPress(2, 2);
+  EXPECT_EQ(Grid()->RowSel(), 2);
+  EXPECT_EQ(Trigger(form->mnu_startAPK), QStringList{Launch(2)});
+}
+
 TEST_F(Form4TargetRow, NoActionRunsOnTheHeaderOrAnEmptyList) {
   for (const QStringList& labels : {QStringList{"Delta", "alpha"}, QStringList{}}) {
     form = Load(LabelledApps(labels));

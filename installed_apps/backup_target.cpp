@@ -19,7 +19,8 @@ QString BackupTarget::Path() const { return JoinPath(folder_, package_); }
 
 bool BackupTarget::Prepare() {
   staging_.reset();
-  if (!QFileInfo(Path()).exists() && !QFileInfo(Path()).isSymLink()) return true;
+  const QFileInfo earlier(Path());
+  if (!earlier.exists() && !earlier.isSymLink()) return true;  // a dangling link is something there too
   const QString question = Path() + QStringLiteral("\nalready holds a backup. Replace it?\n\n"
                                                    "The earlier backup goes to the trash once the new one is complete.");
   if (platform::MsgBox(question, platform::vbYesNo | platform::vbQuestion | platform::vbDefaultButton2) !=

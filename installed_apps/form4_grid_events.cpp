@@ -15,6 +15,7 @@
 #include "installed_apps/msflexgrid.h"
 #include "installed_apps/scroll_grid_page.h"
 #include "main_window/morvell.h"
+#include "platform/dialogs.h"
 #include "runner/form_building.h"
 #include "runner/module1.h"
 #include "runner/mouse_wheel_hook.h"
@@ -89,9 +90,11 @@ void Form4::HoverCell(int row, int col) {
 }
 
 // A pointer that stood still while the grid paged or filtered now stands over another row. Only
-// the grid itself counts as under the pointer: an open menu or dialog in front of it keeps the
-// row that the user chose.
+// the grid itself counts as under the pointer, and only while no menu or box is open: a menu
+// opens with its corner at the pointer, so the grid can still be under it, and the open menu or
+// dialog acts on the row that the user chose.
 void Form4::HoverUnderPointer(const QPoint& globalPosition) {
+  if (platform::ModalOrPopupOpen()) return;
   if (QApplication::widgetAt(globalPosition) != MSFlexGrid1->viewport()) return;
   if (MSFlexGrid1->PointerAt(globalPosition)) HoverCell(MSFlexGrid1->MouseRow(), MSFlexGrid1->MouseCol());
 }
@@ -107,11 +110,13 @@ void Form4::txtSearch_Change() { SearchPending = true; }
 
 void Form4::tmrSearch_Timer() {
   // Filters once per pause in typing: at the first tick that finds the text unchanged.
-  if (SearchPending && txtSearch->text() == lastSearchText_) {
-    SearchPending = false;
-    FilterGrid();
-  }
+  const bool due = SearchPending && txtSearch->text() == lastSearchText_;
   lastSearchText_ = txtSearch->text();
+  // A filter would hide or shift the row that an open menu or dialog acts on; it waits for the
+  // first tick after that window has closed.
+  if (!due || platform::ModalOrPopupOpen()) return;
+  SearchPending = false;
+  FilterGrid();
 }
 
 void Form4::FilterGrid() {

@@ -49,4 +49,8 @@ QString SaveFileName(QWidget* owner, const QString& title, const QString& filter
                      const QString& initialDir = QString());
 QString ChooseFolder(QWidget* owner, const QString& title);
 
+// True while a menu, a message box or a modal window of the program is open: a timer or the
+// wheel must then leave alone what that window acts on.
+bool ModalOrPopupOpen();
+
 }  // namespace platform

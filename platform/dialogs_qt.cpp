@@ -125,4 +125,6 @@ QString SaveFileName(QWidget* owner, const QString& title, const QString& filter
 
 QString ChooseFolder(QWidget* owner, const QString& title) { return Current().ChooseFolder(owner, title); }
 
+bool ModalOrPopupOpen() { return QApplication::activePopupWidget() || QApplication::activeModalWidget(); }
+
 }  // namespace platform

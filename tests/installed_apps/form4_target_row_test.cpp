@@ -1,6 +1,10 @@
 #include <QCursor>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
+#include <QCheckBox>
+
+#include "installed_apps/permissions_dialog.h"
 
 #include "installed_apps/form4_fixture.h"
 #include "runner/vb_color.h"
@@ -57,15 +61,73 @@ TEST_F(Form4TargetRow, AFilterMovesTheSelectionUnlessTheGridIsNotUnderThePointer
   RightPress(1, 1);
   EXPECT_EQ(Trigger(form->mnu_uninstall), QStringList{"adb uninstall com.app0"});
 
-  // A menu open at the pointer stands in front of the grid: the row stays, hidden or not.
+  // A menu open at the pointer stands in front of the grid: the row stays, and the filter waits.
   Search("");
   Mouse(2, 1);
   RightPress(2, 1);
   ASSERT_TRUE(form->mnuNew->isVisible());
   QCursor::setPos(form->mnuNew->geometry().center());
   Search("Charlie");
-  EXPECT_EQ(Grid()->RowSel(), 2) << "bravo, now hidden";
-  EXPECT_EQ(Trigger(form->mnu_startAPK), QStringList()) << "a hidden row sends nothing";
+  EXPECT_EQ(Grid()->RowSel(), 2);
+  EXPECT_EQ(Trigger(form->mnu_startAPK), QStringList{Launch(2)}) << "bravo, still shown";
+  form->tmrSearch_Timer();
+  EXPECT_EQ(Grid()->RowHeight(2), 0) << "the filter applies once the menu has closed";
+}
+
+// A menu opens with its corner at the pointer, so a pointer resting just above and left of it is
+// still over the grid. Neither the search tick nor the wheel may move the row that the menu, the
+// permissions dialog or a message box acts on; the hover resumes once they have closed.
+TEST_F(Form4TargetRow, NothingMovesTheRowThatAnOpenMenuOrBoxActsOn) {
+  QStringList labels;
+  for (int i = 0; i < 30; ++i) labels << QStringLiteral("App %1").arg(i, 2, 10, QChar(u'0'));
+  form = Load(LabelledApps(labels));  // row r holds com.app(r - 1)
+  form->resize(800, 400);
+  QCoreApplication::processEvents();
+  const QPoint corner = Grid()->viewport()->mapToGlobal(CellCentre(2, 1));
+  const QPoint beside = corner - QPoint(2, 2);
+  auto tickAndTurn = [&] {
+    form->txtSearch->setText("App 1");  // leaves rows 11 to 20, the first shown where row 1 was
+    form->tmrSearch_Timer();
+    form->tmrSearch_Timer();
+    form->MouseWheel(0, -120, beside.x(), beside.y());
+  };
+
+  QCursor::setPos(corner);
+  Mouse(2, 1);
+  RightPress(2, 1);
+  ASSERT_TRUE(form->mnuNew->isVisible());
+  QCursor::setPos(beside);
+  tickAndTurn();
+  EXPECT_EQ(Grid()->RowSel(), 2);
+  EXPECT_EQ(Trigger(form->mnu_uninstall), QStringList{"adb uninstall com.app1"});
+
+  form->txtSearch->setText("");
+  form->tmrSearch_Timer();
+  form->tmrSearch_Timer();
+  Grid()->TopRow(1);
+  Mouse(3, 1);
+  for (int i = 0; i < 30; ++i) folder.setRuntimePermissions(QStringLiteral("com.app%1").arg(i), {{"android.permission.P1", false}});
+  const QString listed = Package(3);
+  QStringList clicked;
+  dialogs.OnModal([&](QWidget* dialog) {
+    tickAndTurn();
+    folder.clearCalls();
+    static_cast<Form8*>(dialog)->Check1[1]->setChecked(true);
+    clicked = folder.calls();
+  });
+  form->mnu_Permissions->trigger();
+  EXPECT_EQ(clicked, QStringList{"adb shell pm grant " + listed + " android.permission.P1"});
+  EXPECT_EQ(Grid()->RowSel(), 3);
+
+  QMessageBox box(QMessageBox::Information, "Tarnwick", "a box in front");
+  box.setWindowModality(Qt::ApplicationModal);
+  box.show();
+  tickAndTurn();
+  EXPECT_EQ(Grid()->RowSel(), 3);
+  box.close();
+  form->tmrSearch_Timer();
+  form->MouseWheel(0, -120, beside.x(), beside.y());
+  EXPECT_NE(Grid()->RowSel(), 3) << "with nothing in front, the hover follows the pointer again";
 }
 
 TEST_F(Form4TargetRow, APressWithoutAMoveAfterADismissedMenuTakesItsOwnRow) {

@@ -16,6 +16,7 @@ int ScriptedDialogs::MsgBox(const QString& text, int style, const QString& title
 void ScriptedDialogs::ShowModal(QWidget* form) {
   modalForms_.append(form);
   QPointer<QWidget> guard(form);
+  form->setWindowModality(Qt::ApplicationModal);
   form->show();
   if (modalAction_) modalAction_(form);
   if (guard && guard->isVisible()) guard->hide();

@@ -32,11 +32,14 @@ std::optional<RuntimePermission> FromLine(const QString& line) {
 std::vector<RuntimePermission> ParseRuntimePermissions(const QString& dumpsysOutput) {
   const QStringList lines = TrimmedLines(dumpsysOutput);
   std::vector<RuntimePermission> found;
-  for (qsizetype i = 0; i < lines.size(); ++i) {
-    if (!lines[i].contains(QLatin1String("runtime permissions"))) continue;
-    for (qsizetype j = i + 1; j < lines.size(); ++j)
-      if (lines[j].contains(QLatin1String("android.permission")))
-        if (const std::optional<RuntimePermission> permission = FromLine(lines[j])) found.push_back(*permission);
+  qsizetype i = 0;
+  while (i < lines.size() && !lines[i].contains(QLatin1String("runtime permissions"))) ++i;
+  // dumpsys prints a list per user ("User 0:", "User 10:", ...); pm grant and revoke without a
+  // user change the first user's. The list ends at its first line without a state.
+  for (++i; i < lines.size(); ++i) {
+    const std::optional<RuntimePermission> permission = FromLine(lines[i]);
+    if (!permission) break;
+    if (lines[i].contains(QLatin1String("android.permission"))) found.push_back(*permission);
   }
   return found;
 }

@@ -11,10 +11,10 @@ struct RuntimePermission {
   bool granted = false;
 };
 
-// Every line holding "android.permission" and a state ("<name>: granted=<value>") after a line
-// holding "runtime permissions", once per such marker line before it (a second marker lists the
-// lines after it again). A line without a state, such as a name in a "requested permissions:"
-// list printed later, is no permission of this listing.
+// The lines holding "android.permission" in the first list after a line holding "runtime
+// permissions": the first user's. Each line of that list has a state ("<name>: granted=<value>");
+// the first line without one, such as the next user's "User 10: ..." or "requested permissions:",
+// ends it.
 std::vector<RuntimePermission> ParseRuntimePermissions(const QString& dumpsysOutput);
 
 // Writes the list into the shared hand-over for the permissions dialog: the count always, names

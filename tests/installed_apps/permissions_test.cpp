@@ -164,6 +164,20 @@ TEST_F(Form4Actions, ALineWithoutAStateIsNoRowAndSendsNothing) {
   EXPECT_EQ(folder.calls(), QStringList({"adb shell dumpsys package com.y", "adb shell pm revoke com.y " + Perm(1)}));
 }
 
+// dumpsys lists the runtime permissions once per user; the rows are the first user's, whose state
+// pm grant and revoke change, so opening the dialog, even twice, changes nothing on the headset.
+TEST_F(Form4Actions, ASecondUsersListIsNoRowAndOpeningChangesNothing) {
+  folder.setRuntimePermissions("com.x", {{Perm(1), true}, {Perm(2), false}});
+  const QString block = "      runtime permissions:\\n        " + Perm(1) + ": granted=%1, flags=[ ]\\n        " + Perm(2) +
+                        ": granted=%2, flags=[ ]\\n";
+  folder.setScenario("adb", "when shell dumpsys package com.x\nout Packages:\\n    User 0: installed=true\\n" +
+                                block.arg("true", "false") + "    User 10: installed=true\\n" + block.arg("false", "true") + "\n");
+  for (int opening = 0; opening < 2; ++opening)
+    EXPECT_EQ(Open([](Form8* form) { form->Command1->click(); }),
+              QStringList({Perm(1) + "=1", Perm(2) + "=0", QString::number(11325 - 12 * 721)}));
+  EXPECT_EQ(folder.runtimePermissions("com.x"), Perm(1) + " true\n" + Perm(2) + " false\n");
+}
+
 // pm prints nothing when it changed the permission: anything else but adb's own server lines is
 // shown, and the box goes back without another command.
 TEST_F(Form4Actions, ARefusedGrantOrRevokeIsShownAndTheBoxGoesBack) {

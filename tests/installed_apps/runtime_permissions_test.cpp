@@ -11,26 +11,30 @@ Found Parse(const QString& output) {
 }
 }  // namespace
 
-// Only lines with a state after a "runtime permissions" line count, once per such line before
-// them. LF-only output, as newer adb prints it, reads like CR LF.
+// Only the first user's list counts, up to its first line without a state. LF-only output, as
+// newer adb prints it, reads like CR LF.
 TEST(RuntimePermissions, ListingRules) {
   const QString output = "install permissions:\r\n  android.permission.I: granted=true\r\n"
+                         "User 0: ceDataInode=1 installed=true\r\n"
                          "  runtime permissions:\r\n"
                          "    android.permission.A: granted=true, flags=[ USER_SET ]\r\n"
                          "    android.permission.B:granted=true\r\n"
-                         "    android.permission.C: granted=false\r\n"
                          "    com.oculus.permission.HAND_TRACKING: granted=true\r\n"
-                         "    123456789t android.permission\r\n"
-                         "    android.permission.D: restricted=true\r\n"
-                         "runtime permissions:\r\n"
-                         "  android.permission.E: granted=true\r\n"
+                         "    android.permission.C: granted=false\r\n"
+                         "User 10: ceDataInode=2 installed=true\r\n"
+                         "  runtime permissions:\r\n"
+                         "    android.permission.A: granted=false\r\n"
+                         "    android.permission.E: granted=true\r\n"
                          "requested permissions:\r\n"
                          "  android.permission.A\r\n";
-  const Found expected = {{"android.permission.A", true}, {"android.permission.B", true}, {"android.permission.C", false},
-                          {"android.permission.E", true}, {"android.permission.E", true}};
+  const Found expected = {{"android.permission.A", true}, {"android.permission.B", true}, {"android.permission.C", false}};
   EXPECT_EQ(Parse(output), expected);
   EXPECT_EQ(Parse(QString(output).replace("\r\n", "\n")), expected);
   EXPECT_TRUE(Parse("android.permission.X: granted=true\nno marker").empty());
+  const Found beforeAStatelessLine = {{"android.permission.A", true}};
+  EXPECT_EQ(Parse("runtime permissions:\n android.permission.A: granted=true\n 123456789t android.permission\n"
+                  " android.permission.D: granted=true\n"),
+            beforeAStatelessLine);
 }
 
 TEST(RuntimePermissions, HandOverCountsAllAndStoresNinetyNine) {

@@ -1,5 +1,6 @@
 #include "installed_apps/progress_window.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QTimer>
@@ -70,3 +71,5 @@ void Form5::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(QRect(0, 0, Pixels(barTwips_), Pixels(kBarHeightTwips)), vbcolor::ToQColor(kBarColour));
 }
+
+void Form5::closeEvent(QCloseEvent* event) { event->ignore(); }

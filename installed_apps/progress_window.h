@@ -27,6 +27,9 @@ class Form5 : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // The load hides the window when it ends; a close from the window manager before that would
+  // leave the program without any window shown.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   std::function<void()> showInstalledApps_;

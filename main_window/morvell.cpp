@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -24,6 +25,9 @@ morvell::morvell(QWidget* parent)
     : QWidget(parent),
       commandErrorSink_(CommandErrorSeam(), [this](const QString& block) { txtOutputs->AppendAndShowEnd(block); }) {
   CreateControls();
+  // The program ends through QuitApp only: a close on whichever window is the last one shown (the
+  // progress window while the list loads, the splash) must not end it.
+  QGuiApplication::setQuitOnLastWindowClosed(false);
 
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });

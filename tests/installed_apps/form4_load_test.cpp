@@ -1,8 +1,10 @@
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 
 #include "installed_apps/form4_fixture.h"
 #include "main_window/log_box.h"
@@ -108,6 +110,48 @@ TEST_F(Form4Test, TheWayInThroughTheProgressWindow) {
   EXPECT_FALSE(progress->Timer1->isActive());
   EXPECT_TRUE(window->Form4Instance()->isVisible());
   EXPECT_EQ(Grid()->Rows(), 2);
+}
+
+// Runs the scenario inside the application's event loop; false when the program ended in it.
+bool KeepsRunning(const std::function<void()>& scenario) {
+  bool running = false;
+  QTimer::singleShot(0, [&] {
+    scenario();
+    QTimer::singleShot(50, [&] {
+      running = true;
+      QCoreApplication::exit();  // quit() would close every window
+    });
+  });
+  QTimer::singleShot(20000, [] { QCoreApplication::exit(); });
+  QCoreApplication::exec();
+  return running;
+}
+
+// A slow headset keeps the progress window the only one shown. A window manager's close there
+// neither hides it nor ends the program once the list has loaded (the close arrives while the
+// load handles events between the headset's answers). No window that happens to be the last one
+// shown ends the program when it goes.
+TEST_F(Form4Test, AWindowManagersCloseOnTheOnlyWindowShownKeepsTheProgram) {
+  folder.setScenario("adb", AppListScenario(LabelledApps({"One"})).replace("\nreadin\n", "\nsleep 50\nreadin\n"));
+  Form5* progress = window->Form5Instance();
+  bool shownWhileLoading = false;
+  EXPECT_TRUE(KeepsRunning([&] {
+    window->show();
+    window->Command9_Click();
+    QCoreApplication::postEvent(progress->windowHandle(), new QCloseEvent);
+    QTimer::singleShot(0, [&] { shownWhileLoading = progress->isVisible(); });
+    progress->Timer1_Timer();
+  })) << "the program ended";
+  EXPECT_TRUE(shownWhileLoading);
+  EXPECT_TRUE(window->Form4Instance()->isVisible());
+  EXPECT_EQ(Grid()->Rows(), 2);
+
+  window->Form4Instance()->hide();
+  QWidget last;
+  EXPECT_TRUE(KeepsRunning([&] {
+    last.show();
+    QCoreApplication::postEvent(last.windowHandle(), new QCloseEvent);
+  })) << "the program ended";
 }
 
 }  // namespace

@@ -125,8 +125,7 @@ TEST_F(ApkBackup, ASecondObbBackupReplacesTheEarlierObbFolderAfterAYes) {
   QDir(folder.deviceRoot() + "/Android/obb/com.x").removeRecursively();
   folder.putOnDevice("Android/obb/com.x/main.2.com.x.obb", "new");
   folder.putOnDevice("app/com.x-1/base.apk", "base2");
-  const QString question = "Tarnwick|" + pc + "/com.x\nalready holds a backup. Replace it?\n\n"
-                           "The earlier backup goes to the trash once the new one is complete.";
+  const QString question = ReplaceQuestion(pc + "/com.x");
 
   folder.clearCalls();
   dialogs.QueueSaveName(pc + "/y.apk");
@@ -140,9 +139,22 @@ TEST_F(ApkBackup, ASecondObbBackupReplacesTheEarlierObbFolderAfterAYes) {
   dialogs.QueueSaveName(pc + "/y.apk");
   app_actions::BackupApkObb(App());
   EXPECT_EQ(Outcome(), QStringList({kChill, question, "beep", pc + "/"}));
-  EXPECT_EQ(QDir(pc + "/com.x").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            QStringList{"main.2.com.x.obb"});
+  EXPECT_EQ(Entries(pc + "/com.x"), QStringList{"main.2.com.x.obb"});
   EXPECT_EQ(ReadTestFile(pc + "/y.apk"), "base2");
   EXPECT_EQ(ReadTestFile(Trashed("com.x/main.1.com.x.obb")), "old");
-  EXPECT_EQ(QDir(pc).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList({"com.x", "y.apk"}));
+  EXPECT_EQ(Entries(pc), QStringList({"com.x", "y.apk"}));
+}
+
+// A refused read of the OBB folder is adb's error, not an app without OBB files: after a Yes the
+// earlier OBB backup stays whole and nothing of the new one is left beside it.
+TEST_F(ApkBackup, ARefusedReadOfTheObbFolderIsShownAndTheEarlierObbBackupStays) {
+  ASSERT_TRUE(WriteTestFile(pc + "/com.x/main.1.com.x.obb", "old"));
+  const QString denied = "adb: error: failed to stat remote object '/sdcard/Android/obb/com.x': Permission denied";
+  PmPath("package:/sdcard/app/com.x-1/base.apk\\n", "when~ ^pull /sdcard/Android/obb\nerr " + denied + "\\n\nexit 1\n");
+  dialogs.QueueSaveName(pc + "/y.apk");
+  app_actions::BackupApkObb(App());
+  EXPECT_EQ(Outcome(), QStringList({kChill, ReplaceQuestion(pc + "/com.x"), "Error|" + denied + "\n"}));
+  EXPECT_EQ(dialogs.Boxes().constLast().style, platform::vbCritical);
+  EXPECT_EQ(ReadTestFile(pc + "/com.x/main.1.com.x.obb"), "old");
+  EXPECT_EQ(Entries(pc), QStringList({"com.x", "y.apk"}));
 }

@@ -46,6 +46,8 @@ class AppActionsTest : public ::testing::Test {
   QString CmdResult;
   QString cell = "com.x \r";  // as the app list leaves it: the echo's blank and the line's end
   ScopedTempFolder dataHome{QString(), "XDG_DATA_HOME"};  // the desktop's trash is the test's own
+  // A home on the backups' drive, so that no trash is made at the top of that drive either.
+  ScopedTempFolder home{QString(), "HOME"};
   QString Trashed(const QString& name) { return dataHome.filePath("Trash/files/" + name); }
   static QString ReplaceQuestion(const QString& path) {
     return "Tarnwick|" + path + "\nalready holds a backup. Replace it?\n\n"

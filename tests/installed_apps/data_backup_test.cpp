@@ -1,3 +1,5 @@
+#include <QScopeGuard>
+
 #include "app_actions_fixture.h"
 
 using DataBackup = AppActionsTest;
@@ -154,4 +156,30 @@ TEST_F(DataBackup, ARefusedReadOfTheDataFolderIsAnErrorAndTheEarlierBackupStays)
   EXPECT_EQ(dialogs.Boxes().constLast().style, platform::vbCritical);
   EXPECT_EQ(ReadTestFile(pc + "/com.x/files/a"), "a1");
   EXPECT_EQ(Entries(pc), QStringList{"com.x"});
+}
+
+// Where no trash can be made, Qt 6.4 still reports success after moving the folder into files/
+// under the working folder. The earlier backup then stays as it was, the new one is kept beside it
+// under a free name, the box names both, and what Qt wrote into the working folder is taken back.
+TEST_F(DataBackup, WithoutAReachableTrashBothBackupsStayAndTheBoxNamesThem) {
+  ASSERT_TRUE(WriteTestFile(pc + "/com.x/files/a", "old"));
+  ASSERT_TRUE(QDir().mkpath(pc + "/com.x (new)"));
+  folder.putOnDevice("Android/data/com.x/files/a", "new");
+  // Under a regular file no trash folder can be made, not even by root.
+  ASSERT_TRUE(WriteTestFile(dataHome.filePath("plain"), "a file"));
+  qputenv("XDG_DATA_HOME", dataHome.filePath("plain/data").toUtf8());
+  QTemporaryDir work;
+  const auto back = qScopeGuard([previous = QDir::currentPath()] { QDir::setCurrent(previous); });
+  ASSERT_TRUE(QDir::setCurrent(work.path()));
+  for (const QString kept : {"/com.x (new 2)", "/com.x (new 3)"}) {
+    dialogs.QueueFolder(pc);
+    app_actions::NonRootBackup(App());
+    EXPECT_EQ(Outcome(), QStringList({ReplaceQuestion(pc + "/com.x"),
+                                      "Error|The earlier backup could not be moved to the trash and stays as it was:\n" +
+                                          pc + "/com.x\nThe new backup is kept as:\n" + pc + kept}));
+    EXPECT_EQ(ReadTestFile(pc + kept + "/files/a"), "new");
+  }
+  EXPECT_EQ(ReadTestFile(pc + "/com.x/files/a"), "old");
+  EXPECT_EQ(Entries(pc), QStringList({"com.x", "com.x (new 2)", "com.x (new 3)", "com.x (new)"}));
+  EXPECT_EQ(Entries(work.path() + "/files") + Entries(work.path() + "/info"), QStringList());
 }

@@ -159,29 +159,15 @@ TEST_F(ApkBackup, ARefusedReadOfTheObbFolderIsShownAndTheEarlierObbBackupStays) 
   EXPECT_EQ(Entries(pc), QStringList({"com.x", "y.apk"}));
 }
 
-// org.foo.apk passes the name check. Its APK is proposed as org.foo.apk.apk, and a name that the
-// user types onto the OBB folder's path is refused before anything is pulled, so a second backup
-// replaces only the OBB folder and never takes the APK it has just pulled for an earlier backup.
+// org.foo.apk passes the name check. A typed name on the OBB folder's path is refused before any
+// pull; the proposed org.foo.apk.apk lets a second backup replace the OBB folder and keep its APK.
 TEST_F(ApkBackup, APackageNamedLikeAnApkFileNeverSharesAPathWithItsObbFolder) {
   cell = "org.foo.apk";
   folder.setScenario("adb", "when shell pm path org.foo.apk\nout package:/sdcard/app/org.foo.apk-1/base.apk\\n\n");
-  folder.putOnDevice("app/org.foo.apk-1/base.apk", "base1");
-  folder.putOnDevice("Android/obb/org.foo.apk/main.1.obb", "old");
-  const QString apk = pc + "/org.foo.apk.apk", obb = pc + "/org.foo.apk";
-  dialogs.QueueSaveName(apk);
-  app_actions::BackupApkObb(App());
-  EXPECT_EQ(dialogs.SaveDialogs().constLast().defaultName, "org.foo.apk.apk");
-  ASSERT_EQ(Outcome(), QStringList({kChill, "beep", pc + "/"}));
-
-  QDir(folder.deviceRoot() + "/Android/obb/org.foo.apk").removeRecursively();
+  folder.putOnDevice("app/org.foo.apk-1/base.apk", "base");
   folder.putOnDevice("Android/obb/org.foo.apk/main.2.obb", "new");
-  folder.putOnDevice("app/org.foo.apk-1/base.apk", "base2");
-  dialogs.QueueSaveName(apk);
-  app_actions::BackupApkObb(App());
-  EXPECT_EQ(Outcome(), QStringList({kChill, ReplaceQuestion(obb), "beep", pc + "/"}));
-  EXPECT_EQ(ReadTestFile(apk) + ReadTestFile(obb + "/main.2.obb") + ReadTestFile(Trashed("org.foo.apk/main.1.obb")),
-            "base2newold");
-
+  const QString apk = pc + "/org.foo.apk.apk", obb = pc + "/org.foo.apk";
+  ASSERT_TRUE(WriteTestFile(obb + "/main.1.obb", "old"));
   for (const QString& typed : {obb, pc + "/ORG.foo.APK"}) {
     folder.clearCalls();
     dialogs.QueueSaveName(typed);
@@ -190,6 +176,11 @@ TEST_F(ApkBackup, APackageNamedLikeAnApkFileNeverSharesAPathWithItsObbFolder) {
                                                   "\nThe OBB files go into a folder of that name. Choose another name."}));
     EXPECT_EQ(folder.calls(), QStringList{"adb shell pm path org.foo.apk"});
   }
+  dialogs.QueueSaveName(apk);
+  app_actions::BackupApkObb(App());
+  EXPECT_EQ(dialogs.SaveDialogs().constLast().defaultName, "org.foo.apk.apk");
+  EXPECT_EQ(Outcome(), QStringList({kChill, ReplaceQuestion(obb), "beep", pc + "/"}));
+  EXPECT_EQ(ReadTestFile(apk) + ReadTestFile(obb + "/main.2.obb") + ReadTestFile(Trashed("org.foo.apk/main.1.obb")),
+            "basenewold");
   EXPECT_EQ(Entries(pc), QStringList({"org.foo.apk", "org.foo.apk.apk"}));
-  EXPECT_EQ(Entries(obb), QStringList{"main.2.obb"});
 }

@@ -158,14 +158,13 @@ TEST_F(DataBackup, ARefusedReadOfTheDataFolderIsAnErrorAndTheEarlierBackupStays)
   EXPECT_EQ(Entries(pc), QStringList{"com.x"});
 }
 
-// Where no trash can be made, Qt 6.4 still reports success after moving the folder into files/
-// under the working folder. The earlier backup then stays as it was, the new one is kept beside it
-// under a free name, the box names both, and what Qt wrote into the working folder is taken back.
+// Where no trash can be made (no folder under a regular file, even for root), Qt 6.4 still
+// reports success after moving the folder into files/ under the working folder. The earlier
+// backup stays, the new one is kept under a free name, and what Qt wrote there is taken back.
 TEST_F(DataBackup, WithoutAReachableTrashBothBackupsStayAndTheBoxNamesThem) {
   ASSERT_TRUE(WriteTestFile(pc + "/com.x/files/a", "old"));
   ASSERT_TRUE(QDir().mkpath(pc + "/com.x (new)"));
   folder.putOnDevice("Android/data/com.x/files/a", "new");
-  // Under a regular file no trash folder can be made, not even by root.
   ASSERT_TRUE(WriteTestFile(dataHome.filePath("plain"), "a file"));
   qputenv("XDG_DATA_HOME", dataHome.filePath("plain/data").toUtf8());
   QTemporaryDir work;

@@ -36,7 +36,7 @@ struct ApkCopy {
 std::optional<ApkCopy> ChooseApkCopy(const SelectedApp& app, const QString& package, const QString& failureTitle) {
   const QString devicePath = QueryDevicePath(app, package, failureTitle);
   if (devicePath.isEmpty()) return std::nullopt;
-  const QString savePath = GetSaveApkName(app.owner, package, QString());
+  const QString savePath = GetSaveApkName(app.owner, ProposedApkName(package), QString());
   if (savePath.isEmpty()) return std::nullopt;
   return ApkCopy{devicePath, savePath};
 }
@@ -47,6 +47,16 @@ bool PullApk(const SelectedApp& app, const ApkCopy& copy) {
                                                 QuoteLocalPath(copy.savePath));
   if (ReportsOneFilePulled(app.CmdResult)) return true;
   platform::MsgBox(app.CmdResult, platform::vbCritical, kErrorTitle);
+  return false;
+}
+
+// The OBB folder is <folder>/<package>: an APK saved at that path would be taken for an earlier
+// OBB backup and go to the trash. False after the box.
+bool ApkPathIsFree(const ApkCopy& copy, const QString& package) {
+  if (!IsObbFolderPath(copy.savePath, package)) return true;
+  platform::MsgBox(QStringLiteral("The APK cannot be saved as\n") + copy.savePath +
+                       QStringLiteral("\nThe OBB files go into a folder of that name. Choose another name."),
+                   platform::vbCritical, kErrorTitle);
   return false;
 }
 
@@ -84,7 +94,7 @@ void BackupApkObb(const SelectedApp& app) {
   platform::MsgBox(kChill, platform::vbInformation, QStringLiteral("Chill"));
   // This query's failure box carries the application's title.
   const std::optional<ApkCopy> copy = ChooseApkCopy(app, package, QString());
-  if (!copy) return;
+  if (!copy || !ApkPathIsFree(*copy, package)) return;
   BackupTarget obb(GetFolderPath(copy->savePath), package);
   if (!obb.Prepare() || !PullApk(app, *copy)) return;
   const QString remote = ObbFolderOnDevice(package);

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "platform/dialogs.h"
+#include "platform/trash.h"
 #include "runner/text_paths.h"
 
 namespace {
@@ -37,12 +38,9 @@ QString BackupTarget::PullFolder() const { return staging_ ? staging_->path() : 
 
 bool BackupTarget::Finish() {
   if (!staging_) return true;
-  if (!QFile::moveToTrash(Path())) {
-    platform::MsgBox(QStringLiteral("The earlier backup could not be moved to the trash and stays as it was:\n") + Path(),
-                     platform::vbCritical, kErrorTitle);
-    return false;
-  }
   const QString pulled = JoinPath(staging_->path(), package_);
+  QString strayed;
+  if (!platform::MoveToTrash(Path(), &strayed)) return KeepBoth(pulled, strayed);
   // An app without OBB files brings no folder: the earlier one is gone all the same.
   if (QFileInfo::exists(pulled) && !QDir().rename(pulled, Path())) {
     staging_->setAutoRemove(false);
@@ -50,4 +48,25 @@ bool BackupTarget::Finish() {
     return false;
   }
   return true;
+}
+
+bool BackupTarget::KeepBoth(const QString& pulled, const QString& strayed) {
+  QString text = strayed.isEmpty()
+                     ? QStringLiteral("The earlier backup could not be moved to the trash and stays as it was:\n") + Path()
+                     : QStringLiteral("The earlier backup could not be moved to the trash and is now in\n") + strayed;
+  if (QFileInfo::exists(pulled)) text += QStringLiteral("\nThe new backup is kept as:\n") + KeepNewBeside(pulled);
+  platform::MsgBox(text, platform::vbCritical, kErrorTitle);
+  return false;
+}
+
+QString BackupTarget::KeepNewBeside(const QString& pulled) {
+  for (int n = 1; n < 100; ++n) {
+    const QString name = Path() + (n == 1 ? QStringLiteral(" (new)") : QStringLiteral(" (new %1)").arg(n));
+    const QFileInfo taken(name);
+    if (taken.exists() || taken.isSymLink()) continue;
+    if (QDir().rename(pulled, name)) return name;  // the rename never replaces what stands there
+    break;
+  }
+  staging_->setAutoRemove(false);
+  return pulled;
 }

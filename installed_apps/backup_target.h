@@ -22,10 +22,14 @@ class BackupTarget {
   // otherwise the fresh folder beside the earlier backup.
   QString PullFolder() const;
   // After a pull that succeeded: the earlier backup goes to the trash and the new one takes its
-  // place. False, after an error box, when the earlier one could not be moved; it then stays.
+  // place. False, after an error box, when the earlier one could not be moved; it then stays,
+  // and the new one is kept beside it as "<package> (new)" (or the first free "(new N)").
   bool Finish();
 
  private:
+  bool KeepBoth(const QString& pulled, const QString& strayed);
+  QString KeepNewBeside(const QString& pulled);  // where the new backup is in the end
+
   QString folder_;
   QString package_;
   std::unique_ptr<QTemporaryDir> staging_;  // removed with what a failed pull left in it

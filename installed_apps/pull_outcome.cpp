@@ -21,9 +21,13 @@ bool ReportsZeroFiles(const QString& output) {
 bool ReportsFilesPulled(const QString& output) { return ReportsCount(output, QLatin1String("pulled")); }
 
 bool ReportsMissingRemote(const QString& output, const QString& remotePath) {
-  const QString quoted = u'\'' + remotePath + u'\'';
-  return output.contains(QStringLiteral("failed to stat remote object ") + quoted + u':') ||
-         output.contains(QStringLiteral("remote object ") + quoted + QStringLiteral(" does not exist"));
+  // The whole line, so that another reason ("Permission denied") or a longer path does not count.
+  const QString quoted = u'\'' + QRegularExpression::escape(remotePath) + u'\'';
+  const QRegularExpression missing(QStringLiteral("^(?:adb: )?(?:error: )?(?:failed to stat remote object ") + quoted +
+                                       QStringLiteral(": No such file or directory|remote object ") + quoted +
+                                       QStringLiteral(" does not exist)\r?$"),
+                                   QRegularExpression::MultilineOption);
+  return missing.match(output).hasMatch();
 }
 
 bool ReportsError(const QString& output) {

@@ -15,7 +15,8 @@ bool ReportsZeroFiles(const QString& output);
 // Some "N file(s) pulled" with N above zero.
 bool ReportsFilesPulled(const QString& output);
 // adb says that this remote path itself does not exist; the same words about another path (a
-// file that vanished inside the folder) do not count.
+// file that vanished inside the folder) do not count, nor does any other reason for that path
+// ("failed to stat remote object '<path>': Permission denied" is a folder adb may not read).
 bool ReportsMissingRemote(const QString& output, const QString& remotePath);
 // A line in which adb reports an error of its own.
 bool ReportsError(const QString& output);

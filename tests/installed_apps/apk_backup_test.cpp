@@ -125,8 +125,7 @@ TEST_F(ApkBackup, ASecondObbBackupReplacesTheEarlierObbFolderAfterAYes) {
   QDir(folder.deviceRoot() + "/Android/obb/com.x").removeRecursively();
   folder.putOnDevice("Android/obb/com.x/main.2.com.x.obb", "new");
   folder.putOnDevice("app/com.x-1/base.apk", "base2");
-  const QString question = "Tarnwick|" + pc + "/com.x\nalready holds a backup. Replace it?\n\n"
-                           "The earlier backup goes to the trash once the new one is complete.";
+  const QString question = ReplaceQuestion(pc + "/com.x");
 
   folder.clearCalls();
   dialogs.QueueSaveName(pc + "/y.apk");
@@ -140,9 +139,48 @@ TEST_F(ApkBackup, ASecondObbBackupReplacesTheEarlierObbFolderAfterAYes) {
   dialogs.QueueSaveName(pc + "/y.apk");
   app_actions::BackupApkObb(App());
   EXPECT_EQ(Outcome(), QStringList({kChill, question, "beep", pc + "/"}));
-  EXPECT_EQ(QDir(pc + "/com.x").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            QStringList{"main.2.com.x.obb"});
+  EXPECT_EQ(Entries(pc + "/com.x"), QStringList{"main.2.com.x.obb"});
   EXPECT_EQ(ReadTestFile(pc + "/y.apk"), "base2");
   EXPECT_EQ(ReadTestFile(Trashed("com.x/main.1.com.x.obb")), "old");
-  EXPECT_EQ(QDir(pc).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList({"com.x", "y.apk"}));
+  EXPECT_EQ(Entries(pc), QStringList({"com.x", "y.apk"}));
+}
+
+// A refused read of the OBB folder is adb's error, not an app without OBB files: after a Yes the
+// earlier OBB backup stays whole and nothing of the new one is left beside it.
+TEST_F(ApkBackup, ARefusedReadOfTheObbFolderIsShownAndTheEarlierObbBackupStays) {
+  ASSERT_TRUE(WriteTestFile(pc + "/com.x/main.1.com.x.obb", "old"));
+  const QString denied = "adb: error: failed to stat remote object '/sdcard/Android/obb/com.x': Permission denied";
+  PmPath("package:/sdcard/app/com.x-1/base.apk\\n", "when~ ^pull /sdcard/Android/obb\nerr " + denied + "\\n\nexit 1\n");
+  dialogs.QueueSaveName(pc + "/y.apk");
+  app_actions::BackupApkObb(App());
+  EXPECT_EQ(Outcome(), QStringList({kChill, ReplaceQuestion(pc + "/com.x"), "Error|" + denied + "\n"}));
+  EXPECT_EQ(dialogs.Boxes().constLast().style, platform::vbCritical);
+  EXPECT_EQ(ReadTestFile(pc + "/com.x/main.1.com.x.obb"), "old");
+  EXPECT_EQ(Entries(pc), QStringList({"com.x", "y.apk"}));
+}
+
+// org.foo.apk passes the name check. A typed name on the OBB folder's path is refused before any
+// pull; the proposed org.foo.apk.apk lets a second backup replace the OBB folder and keep its APK.
+TEST_F(ApkBackup, APackageNamedLikeAnApkFileNeverSharesAPathWithItsObbFolder) {
+  cell = "org.foo.apk";
+  folder.setScenario("adb", "when shell pm path org.foo.apk\nout package:/sdcard/app/org.foo.apk-1/base.apk\\n\n");
+  folder.putOnDevice("app/org.foo.apk-1/base.apk", "base");
+  folder.putOnDevice("Android/obb/org.foo.apk/main.2.obb", "new");
+  const QString apk = pc + "/org.foo.apk.apk", obb = pc + "/org.foo.apk";
+  ASSERT_TRUE(WriteTestFile(obb + "/main.1.obb", "old"));
+  for (const QString& typed : {obb, pc + "/ORG.foo.APK"}) {
+    folder.clearCalls();
+    dialogs.QueueSaveName(typed);
+    app_actions::BackupApkObb(App());
+    EXPECT_EQ(Outcome(), QStringList({kChill, "Error|The APK cannot be saved as\n" + typed +
+                                                  "\nThe OBB files go into a folder of that name. Choose another name."}));
+    EXPECT_EQ(folder.calls(), QStringList{"adb shell pm path org.foo.apk"});
+  }
+  dialogs.QueueSaveName(apk);
+  app_actions::BackupApkObb(App());
+  EXPECT_EQ(dialogs.SaveDialogs().constLast().defaultName, "org.foo.apk.apk");
+  EXPECT_EQ(Outcome(), QStringList({kChill, ReplaceQuestion(obb), "beep", pc + "/"}));
+  EXPECT_EQ(ReadTestFile(apk) + ReadTestFile(obb + "/main.2.obb") + ReadTestFile(Trashed("org.foo.apk/main.1.obb")),
+            "basenewold");
+  EXPECT_EQ(Entries(pc), QStringList({"org.foo.apk", "org.foo.apk.apk"}));
 }

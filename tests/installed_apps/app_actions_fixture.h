@@ -46,7 +46,16 @@ class AppActionsTest : public ::testing::Test {
   QString CmdResult;
   QString cell = "com.x \r";  // as the app list leaves it: the echo's blank and the line's end
   ScopedTempFolder dataHome{QString(), "XDG_DATA_HOME"};  // the desktop's trash is the test's own
+  // A home on the backups' drive, so that no trash is made at the top of that drive either.
+  ScopedTempFolder home{QString(), "HOME"};
   QString Trashed(const QString& name) { return dataHome.filePath("Trash/files/" + name); }
+  static QString ReplaceQuestion(const QString& path) {
+    return "Tarnwick|" + path + "\nalready holds a backup. Replace it?\n\n"
+                                "The earlier backup goes to the trash once the new one is complete.";
+  }
+  static QStringList Entries(const QString& dir) {  // hidden ones too
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+  }
   QTemporaryDir pcDir;
   const QString pc = pcDir.path() + "/备份 \"a\" $HOME";
 };

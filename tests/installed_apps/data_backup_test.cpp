@@ -1,3 +1,5 @@
+#include <QScopeGuard>
+
 #include "app_actions_fixture.h"
 
 using DataBackup = AppActionsTest;
@@ -111,8 +113,7 @@ TEST_F(DataBackup, ASecondBackupReplacesTheFirstWholeAfterAYesAndOnlyOnceItArriv
   ASSERT_EQ(Outcome(), QStringList({"beep", pc}));
   QFile::remove(folder.deviceRoot() + "/Android/data/com.x/files/b");
   folder.putOnDevice("Android/data/com.x/files/a", "a2");
-  const QString question = "Tarnwick|" + pc + "/com.x\nalready holds a backup. Replace it?\n\n"
-                           "The earlier backup goes to the trash once the new one is complete.";
+  const QString question = ReplaceQuestion(pc + "/com.x");
 
   folder.clearCalls();
   dialogs.QueueFolder(pc);
@@ -127,7 +128,7 @@ TEST_F(DataBackup, ASecondBackupReplacesTheFirstWholeAfterAYesAndOnlyOnceItArriv
   app_actions::NonRootBackup(App());
   EXPECT_EQ(Outcome().value(1), "Error|adb: error: failed to copy 'x' to 'y': remote open failed\n");
   EXPECT_EQ(ReadTestFile(pc + "/com.x/files/b"), "b1") << "a failed pull leaves the earlier backup whole";
-  EXPECT_EQ(QDir(pc).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"com.x"});
+  EXPECT_EQ(Entries(pc), QStringList{"com.x"});
 
   folder.setScenario("adb", "");
   folder.clearCalls();
@@ -140,5 +141,44 @@ TEST_F(DataBackup, ASecondBackupReplacesTheFirstWholeAfterAYesAndOnlyOnceItArriv
   EXPECT_FALSE(QFileInfo::exists(pc + "/com.x/files/b"));
   EXPECT_FALSE(QFileInfo::exists(pc + "/com.x/com.x"));
   EXPECT_EQ(ReadTestFile(Trashed("com.x/files/b")), "b1");
-  EXPECT_EQ(QDir(pc).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"com.x"});
+  EXPECT_EQ(Entries(pc), QStringList{"com.x"});
+}
+
+// A data folder that adb may not read is not a missing one: its error shows, and after a Yes the
+// earlier backup stays whole.
+TEST_F(DataBackup, ARefusedReadOfTheDataFolderIsAnErrorAndTheEarlierBackupStays) {
+  ASSERT_TRUE(WriteTestFile(pc + "/com.x/files/a", "a1"));
+  const QString denied = "adb: error: failed to stat remote object '/sdcard/Android/data/com.x': Permission denied";
+  folder.setScenario("adb", "when~ ^pull\nerr " + denied + "\\n\nexit 1\n");
+  dialogs.QueueFolder(pc);
+  app_actions::NonRootBackup(App());
+  EXPECT_EQ(Outcome(), QStringList({ReplaceQuestion(pc + "/com.x"), "Error|" + denied + "\n"}));
+  EXPECT_EQ(dialogs.Boxes().constLast().style, platform::vbCritical);
+  EXPECT_EQ(ReadTestFile(pc + "/com.x/files/a"), "a1");
+  EXPECT_EQ(Entries(pc), QStringList{"com.x"});
+}
+
+// Where no trash can be made (no folder under a regular file, even for root), Qt 6.4 still
+// reports success after moving the folder into files/ under the working folder. The earlier
+// backup stays, the new one is kept under a free name, and what Qt wrote there is taken back.
+TEST_F(DataBackup, WithoutAReachableTrashBothBackupsStayAndTheBoxNamesThem) {
+  ASSERT_TRUE(WriteTestFile(pc + "/com.x/files/a", "old"));
+  ASSERT_TRUE(QDir().mkpath(pc + "/com.x (new)"));
+  folder.putOnDevice("Android/data/com.x/files/a", "new");
+  ASSERT_TRUE(WriteTestFile(dataHome.filePath("plain"), "a file"));
+  qputenv("XDG_DATA_HOME", dataHome.filePath("plain/data").toUtf8());
+  QTemporaryDir work;
+  const auto back = qScopeGuard([previous = QDir::currentPath()] { QDir::setCurrent(previous); });
+  ASSERT_TRUE(QDir::setCurrent(work.path()));
+  for (const QString kept : {"/com.x (new 2)", "/com.x (new 3)"}) {
+    dialogs.QueueFolder(pc);
+    app_actions::NonRootBackup(App());
+    EXPECT_EQ(Outcome(), QStringList({ReplaceQuestion(pc + "/com.x"),
+                                      "Error|The earlier backup could not be moved to the trash and stays as it was:\n" +
+                                          pc + "/com.x\nThe new backup is kept as:\n" + pc + kept}));
+    EXPECT_EQ(ReadTestFile(pc + kept + "/files/a"), "new");
+  }
+  EXPECT_EQ(ReadTestFile(pc + "/com.x/files/a"), "old");
+  EXPECT_EQ(Entries(pc), QStringList({"com.x", "com.x (new 2)", "com.x (new 3)", "com.x (new)"}));
+  EXPECT_EQ(Entries(work.path() + "/files") + Entries(work.path() + "/info"), QStringList());
 }

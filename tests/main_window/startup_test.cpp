@@ -103,9 +103,9 @@ TEST_F(StartupTest, DesktopEntryOpensApkFilesWithOneSeparatorAndTheNextStartDoes
   EXPECT_EQ(VerbExecutablePath("/opt/tarnwick/", "tarnwick"), QStringLiteral("/opt/tarnwick/tarnwick"));
   EXPECT_EQ(VerbExecutablePath("/", "tarnwick"), QStringLiteral("/tarnwick"));
 
-  auto folderWithSlash = ScopedOverride(tools::ProgramFolderSeam(), folder.path() + '/');
+  auto folderWithSlash = ScopedOverride(tools::ProgramFolderSeam(), QStringLiteral("/opt/tarnwick/"));
   Load();
-  QString program = folder.path() + '/' + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+  QString program = "/opt/tarnwick/" + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
   QString entry = DesktopEntry();
   EXPECT_TRUE(entry.contains("\nExec=" + program + " %f\n")) << entry.toStdString();
   EXPECT_TRUE(entry.contains("\nMimeType=application/vnd.android.package-archive;\n"));

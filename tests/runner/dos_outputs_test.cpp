@@ -9,6 +9,7 @@
 #include "runner/command_error_log.h"
 #include "runner/dos_outputs.h"
 #include "runner/module1.h"
+#include "runner/text_paths.h"
 #include "runner/tools.h"
 #include "support/fake_program_folder.h"
 #include "support/gtest_qt.h"
@@ -182,7 +183,7 @@ TEST(DOSOutputs, ArgumentsReachTheChildUntouchedByAnyShell) {
   ASSERT_TRUE(QDir().mkpath(folder));
   ASSERT_TRUE(QFile::link(QString(FAKES_DIR) + "/adb", folder + "/adb"));
   RunnerHarness h;
-  h.runner.ExecuteCommand("\"" + folder + "/adb\" shell echo $EXTERNAL_STORAGE | ls '*' \"游戏 数据.obb\"");
+  h.runner.ExecuteCommand(QuoteLocalPath(folder + "/adb") + " shell echo $EXTERNAL_STORAGE | ls '*' \"游戏 数据.obb\"");
   QFile log(folder + "/fake_calls.log");
   ASSERT_TRUE(log.open(QIODevice::ReadOnly));
   EXPECT_EQ(QString::fromUtf8(log.readAll()), "adb shell echo $EXTERNAL_STORAGE | ls '*' \"游戏 数据.obb\"\n");

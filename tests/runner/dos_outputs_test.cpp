@@ -6,6 +6,7 @@
 #include <dirent.h>
 #include <unistd.h>
 
+#include "platform/process.h"
 #include "runner/command_error_log.h"
 #include "runner/dos_outputs.h"
 #include "runner/module1.h"
@@ -214,6 +215,24 @@ TEST(DOSOutputs, ChildThatOutlivesItsOutputHoldsNothingAndIsReapedWhenItExits) {
   ASSERT_FALSE(ProcessState(pid).isEmpty()) << pid.toStdString();
   while (!ProcessState(pid).isEmpty() && wall.elapsed() < 10000) QThread::msleep(10);
   EXPECT_EQ(ProcessState(pid), "") << "no zombie left after its exit";
+}
+
+// At the process or thread limit std::thread throws: the program goes on, and the next command
+// reaps the child that has exited meanwhile.
+TEST(DOSOutputs, ChildThatOutlivesItsOutputWhenNoThreadCanBeMadeIsReapedByTheNextCommand) {
+  const auto noThread = ScopedOverride(platform::WaiterThreadSeam(), [](const std::function<void()>&) {
+    throw std::system_error(EAGAIN, std::generic_category());
+  });
+  RunnerHarness h;
+  const QString pid = h.runner.ExecuteCommand("sh -c \"echo $$; exec >/dev/null 2>&1; sleep 0.1\"").trimmed();
+  ASSERT_FALSE(ProcessState(pid).isEmpty()) << pid.toStdString();
+  QElapsedTimer wall;
+  wall.start();
+  while (ProcessState(pid) != "Z" && wall.elapsed() < 10000) QThread::msleep(10);
+  ASSERT_EQ(ProcessState(pid), "Z") << "exited, and no thread waits for it";
+  h.runner.ExecuteCommand("sh -c exit");
+  EXPECT_EQ(ProcessState(pid), "");
+  EXPECT_EQ(CountZombieChildren(), 0);
 }
 
 TEST(DOSOutputs, ReadEndNeverReachesTheChild) {

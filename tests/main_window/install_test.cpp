@@ -105,7 +105,8 @@ TEST_F(Install, GrantCheckBoxChoosesTheInstallLine) {
     window->Check1->setChecked(grant);
     window->Command1_Click();
     ASSERT_FALSE(folder.calls().isEmpty());
-    EXPECT_EQ(folder.calls().first(), (grant ? "adb install -r -g " : "adb install -r ") + LoggedArgument(State().ApkPath));
+    EXPECT_EQ(folder.calls().first(),
+              (grant ? "adb install -r -g " : "adb install -r ") + LoggedArgument(State().ApkPath));
   }
 }
 

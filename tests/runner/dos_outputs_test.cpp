@@ -184,7 +184,8 @@ TEST(DOSOutputs, ArgumentsReachTheChildUntouchedByAnyShell) {
   ASSERT_TRUE(QDir().mkpath(folder));
   ASSERT_TRUE(QFile::link(QString(FAKES_DIR) + "/adb", folder + "/adb"));
   RunnerHarness h;
-  h.runner.ExecuteCommand(QuoteLocalPath(folder + "/adb") + " shell echo $EXTERNAL_STORAGE | ls '*' \"游戏 数据.obb\"");
+  h.runner.ExecuteCommand(QuoteLocalPath(folder + "/adb") +
+                          " shell echo $EXTERNAL_STORAGE | ls '*' \"游戏 数据.obb\"");
   QFile log(folder + "/fake_calls.log");
   ASSERT_TRUE(log.open(QIODevice::ReadOnly));
   EXPECT_EQ(QString::fromUtf8(log.readAll()), "adb shell echo $EXTERNAL_STORAGE | ls '*' \"游戏 数据.obb\"\n");

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTimer>
 
 #include "runner/text_paths.h"
@@ -46,8 +47,14 @@ void morvell::Form_Load() {
   }
 
   Check1->setChecked(GetSetting(QStringLiteral("Grant"), kOff) != kOff);
-  if (GetSetting(QStringLiteral("Kill"), QString()).isEmpty()) SaveSetting(QStringLiteral("Kill"), kOn);
-  Check2->setChecked(GetSetting(QStringLiteral("Kill"), kOff) != kOff);
+  if (GetSetting(QStringLiteral("Kill"), QString()).isEmpty()) {
+    SaveBoxSetting(QStringLiteral("Kill"), true);
+    // The box shows the default even when the store refused it; the write above was its write-back.
+    const QSignalBlocker written(Check2);
+    Check2->setChecked(true);
+  } else {
+    Check2->setChecked(GetSetting(QStringLiteral("Kill"), kOff) != kOff);
+  }
 
   if (commandLine_.isEmpty()) {
     StartedWithoutApk = 1;

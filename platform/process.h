@@ -1,9 +1,11 @@
 #pragma once
 // Starting a hidden child process whose standard output and standard error share one pipe.
 
+#include <functional>
 #include <string>
 
 #include "platform/command_line.h"
+#include "platform/seam.h"
 #include <sys/types.h>
 
 namespace platform {
@@ -28,7 +30,12 @@ StartResult StartProcess(const std::string& commandLine, const std::string& prog
 long ReadOutput(int fd, char* buffer, unsigned long size);
 
 // Closes the read end and reaps the child, so that no zombie and no descriptor stays behind. A child
-// that still runs after its output has ended is not waited for: it is reaped when it exits.
+// that still runs after its output has ended is not waited for: a thread reaps it when it exits.
+// When no thread can be made (the process or thread limit), a later FinishProcess reaps it.
 void FinishProcess(RunningProcess& process);
+
+// Starts the thread that waits for such a child (empty: a detached std::thread). Tests make it
+// throw std::system_error as std::thread does at the thread limit.
+Seam<std::function<void(std::function<void()>)>>& WaiterThreadSeam();
 
 }  // namespace platform

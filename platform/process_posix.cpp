@@ -2,10 +2,12 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <mutex>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
+#include <system_error>
 #include <thread>
 #include <unistd.h>
 #include <utility>
@@ -36,7 +38,38 @@ bool AwaitExit(pid_t pid) {
   return rc > 0;
 }
 
+// Children whose waiting thread could not be made, reaped by a later finish once they have exited.
+std::mutex unwaitedLock;
+std::vector<pid_t> unwaited;
+
+void ReapUnwaited() {
+  std::lock_guard lock(unwaitedLock);
+  std::erase_if(unwaited, Reaped);
+}
+
+void WaitInBackground(pid_t pid) {
+  auto wait = [pid] {
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+  };
+  try {
+    if (const auto& start = WaiterThreadSeam().Get())
+      start(wait);
+    else
+      std::thread(wait).detach();
+  } catch (const std::system_error&) {
+    std::lock_guard lock(unwaitedLock);
+    unwaited.push_back(pid);
+  }
+}
+
 }  // namespace
+
+Seam<std::function<void(std::function<void()>)>>& WaiterThreadSeam() {
+  static Seam<std::function<void(std::function<void()>)>> seam;
+  return seam;
+}
 
 StartResult StartProcess(const std::string& commandLine, const std::string& programFolder) {
   StartResult result;
@@ -92,14 +125,11 @@ long ReadOutput(int fd, char* buffer, unsigned long size) {
 void FinishProcess(RunningProcess& process) {
   if (process.outputFd >= 0) close(process.outputFd);
   process.outputFd = -1;
+  ReapUnwaited();
   const pid_t pid = std::exchange(process.pid, -1);
   if (pid <= 0 || Reaped(pid) || (AwaitExit(pid) && Reaped(pid))) return;
   // A child that outlives its output does not hold the caller; it is reaped when it exits.
-  std::thread([pid] {
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-  }).detach();
+  WaitInBackground(pid);
 }
 
 }  // namespace platform

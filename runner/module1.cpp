@@ -1,10 +1,11 @@
 #include "runner/module1.h"
 
 #include <algorithm>
-#include <cmath>
+#include <chrono>
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QImage>
 #include <QTimer>
@@ -39,48 +40,41 @@ void ResetSharedState() {
 
 namespace {
 
-QDateTime Now() {
+using std::chrono::nanoseconds;
+
+nanoseconds Now() {
   const auto& clock = WaitClockSeam().Get();
-  return clock ? clock() : QDateTime::currentDateTime();
+  return clock ? clock() : nanoseconds(QDeadlineTimer::current(Qt::PreciseTimer).deadlineNSecs());
 }
 
-float SecondsSinceMidnight(const QDateTime& moment) { return moment.time().msecsSinceStartOfDay() / 1000.0f; }
-
-// Runs the pending events, then sleeps until the next event arrives or secondsLeft have passed
-// (a minute at most: the clock is read again then). A test's clock does not follow real time, so
+// Runs the pending events, then sleeps until the next event arrives or `left` has passed (a
+// minute at most: the clock is read again then). A test's clock does not follow real time, so
 // with one the wait never sleeps.
-void ProcessEventsFor(float secondsLeft, QTimer& deadline) {
+void ProcessEventsFor(nanoseconds left, QTimer& deadline) {
   if (WaitClockSeam().Get() || !QAbstractEventDispatcher::instance()) {
     QCoreApplication::processEvents();
     return;
   }
-  deadline.start(static_cast<int>(std::clamp(std::ceil(secondsLeft * 1000.0f), 1.0f, 60000.0f)));
+  const auto ms = std::chrono::ceil<std::chrono::milliseconds>(left).count();
+  deadline.start(static_cast<int>(std::clamp<decltype(ms)>(ms, 1, 60000)));
   QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
 
 }  // namespace
 
-Seam<std::function<QDateTime()>>& WaitClockSeam() {
-  static Seam<std::function<QDateTime()>> seam;
+Seam<std::function<std::chrono::nanoseconds()>>& WaitClockSeam() {
+  static Seam<std::function<std::chrono::nanoseconds()>> seam;
   return seam;
 }
 
 void WaitSeconds(float Seconds) {
-  QDateTime start = Now();
-  QDate d0 = start.date();
-  float t = SecondsSinceMidnight(start) + Seconds;
-  float t2 = t - 86400.0f;
+  if (!(Seconds > 0)) return;
+  // Whole microseconds: 0.2 in single precision is 0.2000000030 s.
+  const nanoseconds end = Now() + std::chrono::round<std::chrono::microseconds>(std::chrono::duration<double>(Seconds));
   QTimer deadline;  // wakes the sleeping wait; its timeout has nothing else to do
   deadline.setSingleShot(true);
   deadline.setTimerType(Qt::PreciseTimer);
-  while (true) {
-    QDateTime now = Now();
-    float elapsed = SecondsSinceMidnight(now);
-    bool sameDay = now.date() == d0 && elapsed < t;
-    bool nextDay = now.date() == d0.addDays(1) && elapsed < t2;
-    if (!sameDay && !nextDay) return;
-    ProcessEventsFor((sameDay ? t : t2) - elapsed, deadline);
-  }
+  for (nanoseconds now = Now(); now < end; now = Now()) ProcessEventsFor(end - now, deadline);
 }
 
 bool DrawPictureFile(const QString& FileName, PictureBox* Pic) {

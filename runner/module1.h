@@ -2,9 +2,9 @@
 // State shared between the windows, the wait that keeps them responsive, and drawing a picture
 // file into a picture box.
 
-#include <QDateTime>
 #include <QString>
 #include <array>
+#include <chrono>
 #include <functional>
 
 #include "platform/seam.h"
@@ -54,12 +54,13 @@ class SilencedOutput {
   SilencedOutput& operator=(const SilencedOutput&) = delete;
 };
 
-// Waits the given seconds while processing events, correct across midnight. Between events the
-// thread sleeps, so the wait costs no processor time.
+// Waits the given seconds while processing events, measured on a steady clock: midnight, a
+// daylight-saving change or a clock set by hand changes nothing. Between events the thread sleeps,
+// so the wait costs no processor time.
 void WaitSeconds(float Seconds);
-// The clock that WaitSeconds reads; tests set their own (empty function: the system clock). A wait
-// on a test's clock never sleeps, since that clock does not follow real time.
-Seam<std::function<QDateTime()>>& WaitClockSeam();
+// The steady clock that WaitSeconds reads; tests set their own (empty function: the system's). A
+// wait on a test's clock never sleeps, since that clock does not follow real time.
+Seam<std::function<std::chrono::nanoseconds()>>& WaitClockSeam();
 
 // Draws the image file into the box at its natural size from the top-left corner. False when
 // nothing was drawn; before the image has loaded the box is left untouched.

@@ -20,8 +20,8 @@ TEST(BackupRules, ApkAddedUnlessTheNameEndsInIt) {
 TEST(BackupRules, RestoreSourceIsTheBackupInsideTheChosenFolderOrTheChosenBackupItself) {
   QTemporaryDir dir;
   const QString u = dir.path();
-  for (const QString& made : {"/backup/com.x/files", "/com.x-saves/com.x", "/com.x/files", "/nest/com.x/com.x/files",
-                              "/COM.X/com.x.old", "/other/files"})
+  for (const char* made : {"/backup/com.x/files", "/com.x-saves/com.x", "/com.x/files", "/nest/com.x/com.x/files",
+                           "/COM.X/com.x.old", "/other/files"})
     ASSERT_TRUE(QDir().mkpath(u + made));
   ASSERT_TRUE(WriteTestFile(u + "/plain/com.x", "a file"));
   for (const auto& [chosen, source] : Pairs{{"/backup", "/backup/com.x"},

@@ -8,6 +8,7 @@
 
 #include "installed_apps/form4_fixture.h"
 #include "main_window/log_box.h"
+#include "runner/text_paths.h"
 #include "support/main_window_fixture.h"
 #include "support/test_files.h"
 
@@ -89,7 +90,7 @@ TEST_F(Form4Test, AScriptThatCannotBeWrittenIsReportedAndNotRun) {
     const qsizetype boxes = dialogs.Boxes().size();
     Load(LabelledApps({"One"}));
     EXPECT_EQ(Grid()->Rows(), 1);
-    const QString commandLine = "sh \"" + script + '"';
+    const QString commandLine = "sh " + QuoteLocalPath(script);
     ASSERT_EQ(dialogs.Boxes().size(), boxes + 1);
     EXPECT_EQ(dialogs.Boxes().last().text, " File or command not found\r\n" + commandLine);
     EXPECT_EQ(dialogs.Boxes().last().style, platform::vbCritical);

@@ -4,6 +4,7 @@
 
 #include "main_window/badging_parser.h"
 #include "runner/dos_outputs.h"
+#include "runner/text_paths.h"
 #include "runner/tools.h"
 #include "support/fake_program_folder.h"
 #include "support/gtest_qt.h"
@@ -90,7 +91,7 @@ TEST(RealBadging, ApksBuiltWithAapt) {
       ASSERT_TRUE(BuildTestApk(work.path() + '/' + c.name, apk, c.recipe)) << c.name;
     DOSOutputs runner;
     const BadgingResult r =
-        ParseBadging(runner.ExecuteCommand(tools::AaptCommand(QStringLiteral(" d badging \"") + apk + '"')));
+        ParseBadging(runner.ExecuteCommand(tools::AaptCommand(QStringLiteral(" d badging ") + QuoteLocalPath(apk))));
     for (const auto& [slot, expected] : c.slotValues) EXPECT_EQ(r.info[slot], expected) << c.name << " slot " << slot;
     if (c.permissions >= 0) {
       EXPECT_EQ(r.permissionCount, c.permissions) << c.name;

@@ -9,6 +9,7 @@
 #include "main_window/headset_settings.h"
 #include "main_window/log_box.h"
 #include "main_window/morvell.h"
+#include "runner/text_paths.h"
 #include "runner/tools.h"
 #include "console_fixture.h"
 
@@ -21,6 +22,7 @@ using ConsoleInput = ConsoleWindowTest;
 TEST_F(ConsoleInput, ReachesAdbAsArgumentsAndNeverThroughAShell) {
   folder.setScenario("adb", "when~ ^$\nout Android Debug Bridge version 1.0.41\\n\nexit 1\n");
   const QString trap = folder.path() + "/pwned";
+  const QString typedTrap = QuoteLocalPath(trap);  // one argument whatever the temporary folder's name
   struct Case {
     QString typed;
     QString received;
@@ -33,11 +35,11 @@ TEST_F(ConsoleInput, ReachesAdbAsArgumentsAndNeverThroughAShell) {
       {"shell \"echo unbalanced", "adb shell \"echo unbalanced\""},
       {"shell echo \\\"quoted\\\"", "adb shell echo \"\\\"quoted\\\"\""},
       {"shell echo 中文 安装", "adb shell echo 中文 安装"},
-      {"shell echo a; touch " + trap, "adb shell echo a; touch " + trap},
-      {"shell echo a | touch " + trap, "adb shell echo a | touch " + trap},
-      {"shell echo a && touch " + trap, "adb shell echo a && touch " + trap},
-      {"shell echo $(touch " + trap + ")", "adb shell echo $(touch " + trap + ")"},
-      {"shell echo `touch " + trap + "`", "adb shell echo `touch " + trap + "`"},
+      {"shell echo a; touch " + typedTrap, "adb shell echo a; touch " + LoggedArgument(trap)},
+      {"shell echo a | touch " + typedTrap, "adb shell echo a | touch " + LoggedArgument(trap)},
+      {"shell echo a && touch " + typedTrap, "adb shell echo a && touch " + LoggedArgument(trap)},
+      {"shell echo $(touch " + typedTrap + ")", "adb shell echo $(touch " + LoggedArgument(trap + ")")},
+      {"shell echo `touch " + typedTrap + "`", "adb shell echo `touch " + LoggedArgument(trap + "`")},
   };
   for (const Case& c : cases) {
     folder.clearCalls();

@@ -1,5 +1,4 @@
 #pragma once
-#include <QDateTime>
 #include <QLabel>
 #include <QTemporaryDir>
 
@@ -22,8 +21,8 @@ class DeviceWindowTest : public MainWindowTest {
     ASSERT_TRUE(WriteTestFile(apkFolder + relPath, content)) << relPath.toStdString();
   }
 
-  Seam<std::function<QDateTime()>>::Override fastClock{
-      WaitClockSeam(), [moment = QDateTime::currentDateTime()]() mutable { return moment = moment.addMSecs(500); }};
+  Seam<std::function<std::chrono::nanoseconds()>>::Override fastClock{
+      WaitClockSeam(), [now = std::chrono::nanoseconds(0)]() mutable { return now += std::chrono::milliseconds(500); }};
   QTemporaryDir apkDir;
   const QString apkFolder = apkDir.path() + '/';
 };

@@ -36,9 +36,10 @@ auto SkipRowsAndConfirm(int rows) {
 
 class Install : public DeviceWindowTest {
  protected:
-  QString InstallCall() const { return "adb install -r " + State().ApkPath; }
+  QString InstallCall() const { return "adb install -r " + LoggedArgument(State().ApkPath); }
   QString Push(const QString& relPath) const {
-    return "adb push " + apkFolder + relPath + " /sdcard/Android/obb/com.x/" + QFileInfo(relPath).fileName();
+    return "adb push " + LoggedArgument(apkFolder + relPath) + ' ' +
+           LoggedArgument("/sdcard/Android/obb/com.x/" + QFileInfo(relPath).fileName());
   }
   QString Sent(const QString& relPath) const {
     return Installing(QFileInfo(relPath).fileName()) + Pushed(apkFolder + relPath);
@@ -104,7 +105,8 @@ TEST_F(Install, GrantCheckBoxChoosesTheInstallLine) {
     window->Check1->setChecked(grant);
     window->Command1_Click();
     ASSERT_FALSE(folder.calls().isEmpty());
-    EXPECT_EQ(folder.calls().first(), (grant ? "adb install -r -g " : "adb install -r ") + State().ApkPath);
+    EXPECT_EQ(folder.calls().first(),
+              (grant ? "adb install -r -g " : "adb install -r ") + LoggedArgument(State().ApkPath));
   }
 }
 
@@ -145,8 +147,7 @@ TEST_F(Install, CandidatesPresenceAndSkippedRowsDecideRemovalAndPushes) {
       // Both paths reach adb whole; the target is quoted only when it holds a blank.
       {"blanks, Chinese and apostrophes", {"main 1.obb", "数据包.obb", "it's.obb"}, {}, ConfirmPicker,
        Line(kRemoveFolder) + Sent("it's.obb") + Sent("main 1.obb") + Sent("数据包.obb"),
-       {kRemoval, Push("it's.obb"), "adb push \"" + apkFolder + "main 1.obb\" \"/sdcard/Android/obb/com.x/main 1.obb\"",
-        Push("数据包.obb")}},
+       {kRemoval, Push("it's.obb"), Push("main 1.obb"), Push("数据包.obb")}},
       {"a file gone before its push", {"a.obb", "b.obb"}, {},
        [this](QWidget* form) {
          QFile::remove(apkFolder + "a.obb");

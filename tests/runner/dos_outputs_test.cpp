@@ -6,9 +6,11 @@
 #include <dirent.h>
 #include <unistd.h>
 
+#include "platform/process.h"
 #include "runner/command_error_log.h"
 #include "runner/dos_outputs.h"
 #include "runner/module1.h"
+#include "runner/text_paths.h"
 #include "runner/tools.h"
 #include "support/fake_program_folder.h"
 #include "support/gtest_qt.h"
@@ -182,7 +184,8 @@ TEST(DOSOutputs, ArgumentsReachTheChildUntouchedByAnyShell) {
   ASSERT_TRUE(QDir().mkpath(folder));
   ASSERT_TRUE(QFile::link(QString(FAKES_DIR) + "/adb", folder + "/adb"));
   RunnerHarness h;
-  h.runner.ExecuteCommand("\"" + folder + "/adb\" shell echo $EXTERNAL_STORAGE | ls '*' \"游戏 数据.obb\"");
+  h.runner.ExecuteCommand(QuoteLocalPath(folder + "/adb") +
+                          " shell echo $EXTERNAL_STORAGE | ls '*' \"游戏 数据.obb\"");
   QFile log(folder + "/fake_calls.log");
   ASSERT_TRUE(log.open(QIODevice::ReadOnly));
   EXPECT_EQ(QString::fromUtf8(log.readAll()), "adb shell echo $EXTERNAL_STORAGE | ls '*' \"游戏 数据.obb\"\n");
@@ -213,6 +216,24 @@ TEST(DOSOutputs, ChildThatOutlivesItsOutputHoldsNothingAndIsReapedWhenItExits) {
   ASSERT_FALSE(ProcessState(pid).isEmpty()) << pid.toStdString();
   while (!ProcessState(pid).isEmpty() && wall.elapsed() < 10000) QThread::msleep(10);
   EXPECT_EQ(ProcessState(pid), "") << "no zombie left after its exit";
+}
+
+// At the process or thread limit std::thread throws: the program goes on, and the next command
+// reaps the child that has exited meanwhile.
+TEST(DOSOutputs, ChildThatOutlivesItsOutputWhenNoThreadCanBeMadeIsReapedByTheNextCommand) {
+  const auto noThread = ScopedOverride(platform::WaiterThreadSeam(), [](const std::function<void()>&) {
+    throw std::system_error(EAGAIN, std::generic_category());
+  });
+  RunnerHarness h;
+  const QString pid = h.runner.ExecuteCommand("sh -c \"echo $$; exec >/dev/null 2>&1; sleep 0.1\"").trimmed();
+  ASSERT_FALSE(ProcessState(pid).isEmpty()) << pid.toStdString();
+  QElapsedTimer wall;
+  wall.start();
+  while (ProcessState(pid) != "Z" && wall.elapsed() < 10000) QThread::msleep(10);
+  ASSERT_EQ(ProcessState(pid), "Z") << "exited, and no thread waits for it";
+  h.runner.ExecuteCommand("sh -c exit");
+  EXPECT_EQ(ProcessState(pid), "");
+  EXPECT_EQ(CountZombieChildren(), 0);
 }
 
 TEST(DOSOutputs, ReadEndNeverReachesTheChild) {

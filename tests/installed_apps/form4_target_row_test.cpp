@@ -86,9 +86,7 @@ TEST_F(Form4TargetRow, NothingMovesTheRowThatAnOpenMenuOrBoxActsOn) {
   const QPoint corner = Grid()->viewport()->mapToGlobal(CellCentre(2, 1));
   const QPoint beside = corner - QPoint(2, 2);
   auto tickAndTurn = [&] {
-    form->txtSearch->setText("App 1");  // leaves rows 11 to 20, the first shown where row 1 was
-    form->tmrSearch_Timer();
-    form->tmrSearch_Timer();
+    Search("App 1");  // leaves rows 11 to 20, the first shown where row 1 was
     form->MouseWheel(0, -120, beside.x(), beside.y());
   };
 
@@ -101,9 +99,7 @@ TEST_F(Form4TargetRow, NothingMovesTheRowThatAnOpenMenuOrBoxActsOn) {
   EXPECT_EQ(Grid()->RowSel(), 2);
   EXPECT_EQ(Trigger(form->mnu_uninstall), QStringList{"adb uninstall com.app1"});
 
-  form->txtSearch->setText("");
-  form->tmrSearch_Timer();
-  form->tmrSearch_Timer();
+  Search("");
   Grid()->TopRow(1);
   Mouse(3, 1);
   for (int i = 0; i < 30; ++i) folder.setRuntimePermissions(QStringLiteral("com.app%1").arg(i), {{"android.permission.P1", false}});

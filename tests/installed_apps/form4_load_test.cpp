@@ -113,17 +113,23 @@ TEST_F(Form4Test, TheWayInThroughTheProgressWindow) {
   EXPECT_EQ(Grid()->Rows(), 2);
 }
 
-// Runs the scenario inside the application's event loop; false when the program ended in it.
+// Runs the scenario inside the application's event loop; false when the program ended in it. The
+// timers live here, so none fires into a later loop when the program ended early.
 bool KeepsRunning(const std::function<void()>& scenario) {
   bool running = false;
-  QTimer::singleShot(0, [&] {
+  QTimer start, stillRunning, giveUp;
+  for (QTimer* timer : {&start, &stillRunning, &giveUp}) timer->setSingleShot(true);
+  start.callOnTimeout([&] {
     scenario();
-    QTimer::singleShot(50, [&] {
-      running = true;
-      QCoreApplication::exit();  // quit() would close every window
-    });
+    stillRunning.start(50);
   });
-  QTimer::singleShot(20000, [] { QCoreApplication::exit(); });
+  stillRunning.callOnTimeout([&running] {
+    running = true;
+    QCoreApplication::exit();  // quit() would close every window
+  });
+  giveUp.callOnTimeout([] { QCoreApplication::exit(); });
+  start.start(0);
+  giveUp.start(20000);
   QCoreApplication::exec();
   return running;
 }
